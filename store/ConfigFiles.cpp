@@ -1,0 +1,360 @@
+#include "ConfigFiles.h"
+
+#include "AppPaths.h"
+#include "Descriptor.h"
+#include "GlobalConfig.h"
+#include "IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Each key is built once; a profile file has 8,453 of them and is read at every start.
+struct ProfileKeys
+{
+    QString pollrate, dpi, mousespeed, dbclickspeed, scrollispage, scrollspeed, accelenable, acee;
+    QString LedMode, LedMoveOFF, LedSleepTime, ProfileName, ProfilePath;
+    struct Level { QString used, link, xy, x, y; };
+    std::array<Level, kDpiLevelCount> levels;
+    struct Button { QString ID, Fun, LoopNumber, KeyNumber, Res1, Res2, Res3, Res4, macroname; };
+    std::array<Button, kButtonCount> buttons;
+    struct Key { QString map, key, H; };
+    std::array<std::array<Key, kKeyInfoCount>, kButtonCount> keys;
+    struct Led { QString RGB, h, s, v, bright, breath; };
+    std::array<Led, kLedEffectCount> leds;
+
+    explicit ProfileKeys(const QString& group)
+    {
+        const QString g = group + QLatin1Char('/');
+        pollrate = g + QStringLiteral("pollrate");
+        dpi = g + QStringLiteral("dpi");
+        mousespeed = g + QStringLiteral("mousespeed");
+        dbclickspeed = g + QStringLiteral("dbclickspeed");
+        scrollispage = g + QStringLiteral("scrollispage");
+        scrollspeed = g + QStringLiteral("scrollspeed");
+        accelenable = g + QStringLiteral("accelenable");
+        acee = g + QStringLiteral("acee");
+        LedMode = g + QStringLiteral("LedMode");
+        LedMoveOFF = g + QStringLiteral("LedMoveOFF");
+        LedSleepTime = g + QStringLiteral("LedSleepTime");
+        ProfileName = g + QStringLiteral("ProfileName");
+        ProfilePath = g + QStringLiteral("ProfilePath");
+        for (int i = 0; i < kDpiLevelCount; ++i) {
+            const QString p = g + QStringLiteral("DPI_INFO_%1_").arg(i);
+            levels[i] = {p + QStringLiteral("used"), p + QStringLiteral("link"), p + QStringLiteral("xy"),
+                         p + QStringLiteral("x"), p + QStringLiteral("y")};
+        }
+        for (int b = 0; b < kButtonCount; ++b) {
+            const QString p = g + QStringLiteral("BUTTON_INFO_%1_").arg(b);
+            buttons[b] = {p + QStringLiteral("ID"), p + QStringLiteral("Fun"), p + QStringLiteral("LoopNumber"),
+                          p + QStringLiteral("KeyNumber"), p + QStringLiteral("Res1"), p + QStringLiteral("Res2"),
+                          p + QStringLiteral("Res3"), p + QStringLiteral("Res4"), p + QStringLiteral("macroname")};
+            for (int k = 0; k < kKeyInfoCount; ++k) {
+                const QString kp = p + QStringLiteral("KeyInfo_%1_").arg(k);
+                keys[b][k] = {kp + QStringLiteral("map"), kp, kp + QStringLiteral("H")};
+            }
+        }
+        for (int e = 0; e < kLedEffectCount; ++e) {
+            const QString p = g + QStringLiteral("LedMode/LED_MODE_%1_").arg(e);
+            leds[e] = {p + QStringLiteral("RGB"), p + QStringLiteral("h"), p + QStringLiteral("s"),
+                       p + QStringLiteral("v"), p + QStringLiteral("bright"), p + QStringLiteral("breath")};
+        }
+    }
+};
+
+const ProfileKeys& KeysFor(const QString& group)
+{
+    static const ProfileKeys profile(QStringLiteral("PROFILE"));
+    static const std::array<ProfileKeys, kProfileCount> exported = {
+        ProfileKeys(QStringLiteral("PROFILE_0")), ProfileKeys(QStringLiteral("PROFILE_1")),
+        ProfileKeys(QStringLiteral("PROFILE_2")), ProfileKeys(QStringLiteral("PROFILE_3")),
+        ProfileKeys(QStringLiteral("PROFILE_4"))};
+    for (int p = 0; p < kProfileCount; ++p)
+        if (group == QLatin1String("PROFILE_") + QString::number(p))
+            return exported[p];
+    return profile;
+}
+
+// Stored integers are read with toInt(): text that is not a number reads as 0.
+int Int(QSettings& ini, const QString& key) { return ini.value(key).toInt(); }
+quint8 Byte(QSettings& ini, const QString& key) { return quint8(Int(ini, key) & 0xFF); }
+
+StoredColor Color(QSettings& ini, const QString& key)
+{
+    const QVariant value = ini.value(key);
+    if (value.userType() == qMetaTypeId<StoredColor>())
+        return value.value<StoredColor>();
+    if (value.type() == QVariant::String)
+        return StoredColor::fromString(value.toString());
+    return StoredColor();
+}
+
+bool Flush(QSettings& ini)
+{
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}
+
+bool EnsureParentFolder(const QString& path)
+{
+    return QDir().mkpath(QFileInfo(path).absolutePath());
+}
+
+// The nine global option bytes as Config.ini and exported files name them.
+struct ConfigByte
+{
+    const char* key;
+    quint8 SettingsRecord::*field;
+};
+const ConfigByte kConfigBytes[] = {
+    {"Config/ProfileID", &SettingsRecord::ProfileID}, {"Config/AngleValue", &SettingsRecord::AngleValue},
+    {"Config/LiftHigh", &SettingsRecord::LiftHigh},   {"Config/Sync", &SettingsRecord::Sync},
+    {"Config/Count", &SettingsRecord::Count},         {"Config/Jitter", &SettingsRecord::Jitter},
+    {"Config/Debounce", &SettingsRecord::Debounce},   {"Config/Wake", &SettingsRecord::Wake},
+    {"Config/SensorMode", &SettingsRecord::SensorMode},
+};
+
+void ReadConfigBytes(QSettings& ini, SettingsRecord& record)
+{
+    for (const ConfigByte& b : kConfigBytes)
+        record.*b.field = Byte(ini, QLatin1String(b.key));
+}
+
+void WriteConfigBytes(QSettings& ini, const SettingsRecord& record)
+{
+    for (const ConfigByte& b : kConfigBytes)
+        ini.setValue(QLatin1String(b.key), int(record.*b.field));
+}
+
+} // namespace
+
+bool IsProfileFileNameSafe(const QString& name)
+{
+    return name.isEmpty() || IsSafeFileName(name);
+}
+
+void WriteProfileKeys(QSettings& ini, const QString& group, const ProfileRecord& p, bool withLedTimers)
+{
+    const ProfileKeys& k = KeysFor(group);
+    ini.setValue(k.pollrate, int(p.pollrate));
+    ini.setValue(k.dpi, int(p.dpi));
+    for (int i = 0; i < kDpiLevelCount; ++i) {
+        const DpiLevel& level = p.DPI_INFO[i];
+        ini.setValue(k.levels[i].used, int(level.used));
+        ini.setValue(k.levels[i].link, int(level.link));
+        ini.setValue(k.levels[i].xy, uint(level.xy));
+        ini.setValue(k.levels[i].x, uint(level.x));
+        ini.setValue(k.levels[i].y, uint(level.y));
+    }
+    ini.setValue(k.mousespeed, int(p.mousespeed));
+    ini.setValue(k.dbclickspeed, int(p.dbclickspeed));
+    ini.setValue(k.scrollispage, int(p.scrollispage));
+    ini.setValue(k.scrollspeed, int(p.scrollspeed));
+    ini.setValue(k.accelenable, int(p.accelenable));
+    ini.setValue(k.acee, int(p.acee));
+    for (int b = 0; b < kButtonCount; ++b) {
+        const ButtonRecord& button = p.BUTTON_INFO[b];
+        const auto& bk = k.buttons[b];
+        ini.setValue(bk.ID, button.ID);
+        ini.setValue(bk.Fun, button.Fun);
+        ini.setValue(bk.LoopNumber, button.LoopNumber);
+        ini.setValue(bk.KeyNumber, button.KeyNumber);
+        ini.setValue(bk.Res1, int(button.Res1));
+        ini.setValue(bk.Res2, int(button.Res2));
+        ini.setValue(bk.Res3, int(button.Res3));
+        ini.setValue(bk.Res4, int(button.Res4));
+        ini.setValue(bk.macroname, button.macroname);
+        for (int e = 0; e < kKeyInfoCount; ++e) {
+            ini.setValue(k.keys[b][e].map, int(button.KeyInfo[e].map));
+            ini.setValue(k.keys[b][e].key, int(button.KeyInfo[e].key));
+            ini.setValue(k.keys[b][e].H, int(button.KeyInfo[e].H));
+        }
+    }
+    ini.setValue(k.ProfileName, p.ProfileName);
+    ini.setValue(k.ProfilePath, p.ProfilePath);
+    ini.setValue(k.LedMode, int(p.LedMode));
+    if (withLedTimers) {
+        ini.setValue(k.LedMoveOFF, int(p.LedMoveOFF));
+        ini.setValue(k.LedSleepTime, int(p.LedSleepTime));
+    }
+    for (int e = 0; e < kLedEffectCount; ++e) {
+        const LedModeRecord& led = p.LedModes[e];
+        ini.setValue(k.leds[e].RGB, QVariant::fromValue(led.RGB));
+        ini.setValue(k.leds[e].h, led.h);
+        ini.setValue(k.leds[e].s, led.s);
+        ini.setValue(k.leds[e].v, led.v);
+        ini.setValue(k.leds[e].bright, led.bright);
+        ini.setValue(k.leds[e].breath, led.breath);
+    }
+}
+
+void ReadProfileKeys(QSettings& ini, const QString& group, ProfileRecord& p, bool withLedTimers)
+{
+    const ProfileKeys& k = KeysFor(group);
+    p.pollrate = Byte(ini, k.pollrate);
+    p.dpi = Byte(ini, k.dpi);
+    for (int i = 0; i < kDpiLevelCount; ++i) {
+        DpiLevel& level = p.DPI_INFO[i];
+        level.used = Byte(ini, k.levels[i].used);
+        level.link = Byte(ini, k.levels[i].link);
+        level.xy = quint32(Int(ini, k.levels[i].xy));
+        level.x = quint32(Int(ini, k.levels[i].x));
+        level.y = quint32(Int(ini, k.levels[i].y));
+    }
+    p.mousespeed = Byte(ini, k.mousespeed);
+    p.dbclickspeed = Byte(ini, k.dbclickspeed);
+    p.scrollispage = Byte(ini, k.scrollispage);
+    p.scrollspeed = Byte(ini, k.scrollspeed);
+    p.accelenable = Byte(ini, k.accelenable);
+    p.acee = Byte(ini, k.acee);
+    for (int b = 0; b < kButtonCount; ++b) {
+        ButtonRecord& button = p.BUTTON_INFO[b];
+        const auto& bk = k.buttons[b];
+        button.ID = Int(ini, bk.ID);
+        button.Fun = Int(ini, bk.Fun);
+        button.LoopNumber = Int(ini, bk.LoopNumber);
+        button.KeyNumber = Int(ini, bk.KeyNumber);
+        button.Res1 = Byte(ini, bk.Res1);
+        button.Res2 = Byte(ini, bk.Res2);
+        button.Res3 = Byte(ini, bk.Res3);
+        button.Res4 = Byte(ini, bk.Res4);
+        button.macroname = ini.value(bk.macroname).toString();
+        for (int e = 0; e < kKeyInfoCount; ++e) {
+            button.KeyInfo[e].map = Byte(ini, k.keys[b][e].map);
+            button.KeyInfo[e].key = Byte(ini, k.keys[b][e].key);
+            button.KeyInfo[e].H = Byte(ini, k.keys[b][e].H);
+        }
+    }
+    p.ProfileName = ini.value(k.ProfileName).toString();
+    p.ProfilePath = ini.value(k.ProfilePath).toString();
+    p.LedMode = Byte(ini, k.LedMode);
+    if (withLedTimers) {
+        p.LedMoveOFF = Byte(ini, k.LedMoveOFF);
+        p.LedSleepTime = Byte(ini, k.LedSleepTime);
+    }
+    for (int e = 0; e < kLedEffectCount; ++e) {
+        LedModeRecord& led = p.LedModes[e];
+        led.RGB = Color(ini, k.leds[e].RGB);
+        led.h = Int(ini, k.leds[e].h);
+        led.s = Int(ini, k.leds[e].s);
+        led.v = Int(ini, k.leds[e].v);
+        led.bright = Int(ini, k.leds[e].bright);
+        led.breath = Int(ini, k.leds[e].breath);
+    }
+    SanitizeProfile(p);
+}
+
+void LoadProfileFile(ProfileRecord& profile, const QString& path)
+{
+    auto ini = OpenIni(path);
+    ReadProfileKeys(*ini, QStringLiteral("PROFILE"), profile, true);
+}
+
+bool SaveProfileFile(const ProfileRecord& profile, const QString& path)
+{
+    if (!EnsureParentFolder(path))
+        return false;
+    auto ini = OpenIni(path);
+    WriteProfileKeys(*ini, QStringLiteral("PROFILE"), profile, true);
+    return Flush(*ini);
+}
+
+bool WriteDefaultProfileFile()
+{
+    ProfileRecord profile;
+    MakeDefaultProfile(profile);
+    return SaveProfileFile(profile, DefaultProfileFilePath());
+}
+
+bool SaveActiveDpiLevel(const QString& name, int level)
+{
+    if (!IsProfileFileNameSafe(name) || level < 0 || level >= kDpiLevelCount)
+        return false;
+    const QString path = ProfileFilePath(name);
+    if (!EnsureParentFolder(path))
+        return false;
+    auto ini = OpenIni(path);
+    ini->setValue(QStringLiteral("PROFILE/dpi"), level);
+    return Flush(*ini);
+}
+
+void LoadSettings(SettingsRecord& record)
+{
+    {
+        auto ini = OpenIni(ConfigIniPath());
+        ReadConfigBytes(*ini, record);
+        for (int i = 0; i < kProfileCount; ++i)
+            record.names[i] = ini->value(QStringLiteral("Config/Profile%1").arg(i + 1)).toString();
+    }
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (IsProfileFileNameSafe(record.names[i]))
+            LoadProfileFile(record.profiles[i], ProfileFilePath(record.names[i]));
+        else
+            record.profiles[i] = ProfileRecord();  // a name that leaves the folder is not followed
+    }
+    SanitizeSettings(record);
+    ReadButtonMatrix(ButtonMatrix());
+}
+
+bool SaveSettings(const SettingsRecord& record)
+{
+    bool ok = EnsureParentFolder(ConfigIniPath());
+    {
+        auto ini = OpenIni(ConfigIniPath());
+        WriteConfigBytes(*ini, record);
+        ini->setValue(QStringLiteral("Config/Profile1"), record.names[0]);
+        ok = Flush(*ini) && ok;
+    }
+    if (!IsProfileFileNameSafe(record.names[0]))
+        return false;
+    return SaveProfileFile(record.profiles[0], ProfileFilePath(record.names[0])) && ok;
+}
+
+QString ReadMouseName(const QString& path)
+{
+    auto ini = OpenIni(path);
+    return ini->value(QStringLiteral("MouseName/Name")).toString();
+}
+
+bool WriteMouseName(const QString& path, const QString& name)
+{
+    auto ini = OpenIni(path);
+    ini->setValue(QStringLiteral("MouseName/Name"), name);
+    return Flush(*ini);
+}
+
+bool ExportConfiguration(const QString& path, const SettingsRecord& record, const QString& productName)
+{
+    if (QFileInfo::exists(path) && !QFile::remove(path))
+        return false;
+    const SettingsRecord copy = record;
+    auto ini = OpenIni(path);
+    ini->setValue(QStringLiteral("MouseName/Name"), productName);
+    WriteConfigBytes(*ini, copy);
+    for (int p = 0; p < kProfileCount; ++p)
+        WriteProfileKeys(*ini, QStringLiteral("PROFILE_%1").arg(p), copy.profiles[p], false);
+    return Flush(*ini);
+}
+
+bool ExportConfiguration(const QString& path)
+{
+    return ExportConfiguration(path, CurrentSettings(), ConfigCurrentProductName());
+}
+
+void ImportConfiguration(const QString& path, SettingsRecord& record)
+{
+    auto ini = OpenIni(path);
+    ReadConfigBytes(*ini, record);
+    for (int i = 0; i < kProfileCount; ++i) {
+        record.names[i] = ini->value(QStringLiteral("Config/Profile%1").arg(i + 1)).toString();
+        ReadProfileKeys(*ini, QStringLiteral("PROFILE_%1").arg(i), record.profiles[i], false);
+    }
+    SanitizeSettings(record);
+}
+
+void ImportConfiguration(const QString& path)
+{
+    ImportConfiguration(path, CurrentSettings());
+}

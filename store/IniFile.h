@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QSettings>
+#include <memory>
+
+// QSettings on an INI file in the text Qt's own IniFormat writes, but readable and
+// writable with QtCore alone: QColor values ("@Variant(\0\0\0\x43...)") come back as
+// StoredColor and are written in the same form; other "@Variant(...)" values that
+// QtCore cannot load are kept as their raw bytes and written back unchanged.
+QSettings::Format MousecfgIniFormat();
+
+// Opens one settings file for a few reads or writes; destroying it flushes.
+std::unique_ptr<QSettings> OpenIni(const QString& path);
