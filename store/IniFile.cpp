@@ -102,6 +102,8 @@ bool ReadIniLine(const char* data, int dataLen, int& dataPos, int& lineStart, in
             if (i == lineStart + 1) {
                 while (i < dataLen && data[i] != '\n' && data[i] != '\r')
                     ++i;
+                while (i < dataLen && (Trait(data[i]) & Space))
+                    ++i;
                 lineStart = i;
             } else if (!inQuotes) {
                 --i;
@@ -688,13 +690,11 @@ private:
             --end;
         const char* name = line + begin;
         const int len = end - begin;
-        // Qt compares the section name as a C string: it ends at the first NUL.
-        const int cLen = int(std::find(name, name + len, '\0') - name);
-        if (EqualsNoCaseAscii(name, cLen, "general")) {
+        if (EqualsNoCaseAscii(name, len, "general")) {
             m_section.clear();
             return;
         }
-        if (cLen == 8 && name[0] == '%' && EqualsNoCaseAscii(name + 1, 7, "general")) {
+        if (len == 8 && name[0] == '%' && EqualsNoCaseAscii(name + 1, 7, "general")) {
             m_section = QString::fromLatin1(name + 1, 7);
         } else {
             QChar* buf = scratch(len);

@@ -231,8 +231,6 @@ void SanitizeProfile(ProfileRecord& profile)
 {
     if (profile.dpi >= kDpiLevelCount)
         profile.dpi = 0;
-    for (ButtonRecord& button : profile.BUTTON_INFO)
-        button.KeyNumber = qBound(0, button.KeyNumber, kKeyInfoCount);
 }
 
 void SanitizeSettings(SettingsRecord& settings)

@@ -40,7 +40,7 @@ struct ButtonRecord
     qint32 ID = 0;
     qint32 Fun = 0;
     qint32 LoopNumber = 0;
-    qint32 KeyNumber = 0;                     // 0..63 valid entries of KeyInfo
+    qint32 KeyNumber = 0;                     // key events in KeyInfo; a fire key keeps its delay here
     KeyInfoArray KeyInfo{};
     quint8 Res1 = 0, Res2 = 0, Res3 = 0, Res4 = 0;
     QString macroname;
@@ -113,8 +113,15 @@ void MakeDefaultSettings(SettingsRecord& settings);
 // marks the buttons changed, and the flag is cleared in that file.
 int CompareSettings(const SettingsRecord& current, const SettingsRecord& written);
 
+// The number of KeyInfo entries a button's KeyNumber may address: 0..63, whatever is stored.
+inline int KeyEventCount(const ButtonRecord& button)
+{
+    return button.KeyNumber < 0 ? 0 : (button.KeyNumber > kKeyInfoCount ? kKeyInfoCount : button.KeyNumber);
+}
+
 // Brings every value that indexes something back into its range (after loading
-// from files that may hold anything): ProfileID 0..4, dpi 0..7, KeyNumber 0..63.
+// from files that may hold anything): ProfileID 0..4, dpi 0..7. KeyNumber is kept as
+// stored (a fire key's delay lives there); index KeyInfo through KeyEventCount().
 void SanitizeProfile(ProfileRecord& profile);
 void SanitizeSettings(SettingsRecord& settings);
 

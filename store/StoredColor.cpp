@@ -78,7 +78,8 @@ struct Rgb16
 // 16-bit component to 8 bits, rounding the way QColor does.
 int Div257(int x)
 {
-    return (x - (x >> 8) + 0x80) >> 8;
+    const uint rounded = uint(x) + 128u;
+    return int((rounded - (rounded >> 8)) >> 8);
 }
 
 // int(double) as the CPU does it: NaN and values no int holds become INT_MIN.

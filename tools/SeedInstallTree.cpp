@@ -27,6 +27,16 @@ int main(int argc, char** argv)
         config->setValue(key, shipped->value(key));
 
     if (config->value(QStringLiteral("Config/Profile1")).toString().isEmpty()) {
+        // A first install starts from the descriptor's sensor options, as "reset all" does.
+        SettingsRecord defaults;
+        MakeDefaultSettings(defaults);
+        config->setValue(QStringLiteral("Config/LiftHigh"), int(defaults.LiftHigh));
+        config->setValue(QStringLiteral("Config/AngleValue"), int(defaults.AngleValue));
+        config->setValue(QStringLiteral("Config/Debounce"), int(defaults.Debounce));
+        config->setValue(QStringLiteral("Config/Jitter"), int(defaults.Jitter));
+        config->setValue(QStringLiteral("Config/Wake"), int(defaults.Wake));
+        config->setValue(QStringLiteral("Config/SensorMode"), int(defaults.SensorMode));
+        config->setValue(QStringLiteral("Config/Sync"), int(defaults.Sync));
         for (int i = 0; i < kProfileCount; ++i) {
             const QString name = QStringLiteral("Profile %1").arg(i + 1);
             ProfileRecord profile;

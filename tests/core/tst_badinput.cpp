@@ -34,7 +34,7 @@ void CheckInRange(const SettingsRecord& s)
     for (const ProfileRecord& p : s.profiles) {
         QVERIFY(p.dpi < kDpiLevelCount);
         for (const ButtonRecord& b : p.BUTTON_INFO)
-            QVERIFY(b.KeyNumber >= 0 && b.KeyNumber <= kKeyInfoCount);
+            QVERIFY(KeyEventCount(b) >= 0 && KeyEventCount(b) <= kKeyInfoCount);
         const LedModeRecord* led = ActiveLedEntry(p);
         QVERIFY(led == nullptr || p.LedMode < kLedEffectCount);
     }
@@ -61,8 +61,9 @@ void BadInputTest::profileValuesOutOfRange_data()
     QTest::newRow("dpi 9 -> level 0") << QByteArray("dpi=9\n") << 0 << 0 << 0;
     QTest::newRow("dpi 263 truncates to 7") << QByteArray("dpi=263\n") << 7 << 0 << 0;
     QTest::newRow("LedMode 200 kept as an unknown effect") << QByteArray("LedMode=200\n") << 0 << 200 << 0;
-    QTest::newRow("KeyNumber 500 -> 63") << QByteArray("BUTTON_INFO_0_KeyNumber=500\n") << 0 << 0 << 63;
-    QTest::newRow("negative KeyNumber -> 0") << QByteArray("BUTTON_INFO_0_KeyNumber=-4\n") << 0 << 0 << 0;
+    QTest::newRow("KeyNumber 500 -> 63 key events") << QByteArray("BUTTON_INFO_0_KeyNumber=500\n") << 0 << 0 << 63;
+    QTest::newRow("negative KeyNumber -> no key events") << QByteArray("BUTTON_INFO_0_KeyNumber=-4\n") << 0 << 0 << 0;
+    QTest::newRow("a fire key's 100 ms delay is kept") << QByteArray("BUTTON_INFO_0_KeyNumber=100\n") << 0 << 0 << 63;
     QTest::newRow("text where numbers belong")
         << QByteArray("dpi=abc\nLedMode=1x\nBUTTON_INFO_0_KeyNumber=\"12\"\n") << 0 << 0 << 12;
     QTest::newRow("huge numbers") << QByteArray("dpi=99999999999999999999\nBUTTON_INFO_0_KeyNumber=2147483648\n")
@@ -78,7 +79,9 @@ void BadInputTest::profileValuesOutOfRange()
     LoadProfileFile(p, ProfileFilePath(QStringLiteral("Bad")));
     QTEST(int(p.dpi), "dpi");
     QTEST(int(p.LedMode), "ledMode");
-    QTEST(p.BUTTON_INFO[0].KeyNumber, "keyNumber");
+    QTEST(KeyEventCount(p.BUTTON_INFO[0]), "keyNumber");
+    if (text.contains("KeyNumber=100"))
+        QCOMPARE(p.BUTTON_INFO[0].KeyNumber, 100);
 }
 
 void BadInputTest::configProfileIdOutOfRange()

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QMutex>
+#include <QThread>
+#include <QWaitCondition>
+#include <atomic>
+
+// Polls the mouse's control collection: a battery query about every 25 s and a listening
+// read every half second for the status reports the mouse sends when its own buttons
+// change profile, DPI level or report rate. Talks to the window only through signals.
+class TarnGetBatteryThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    struct Timing
+    {
+        int afterQueryMs = 10;
+        int readTimeoutMs = 50;
+        int afterQueryPassMs = 450;
+        int afterListenMs = 400;
+        int afterReadErrorMs = 450;
+    };
+
+    explicit TarnGetBatteryThread(QObject* parent = nullptr);
+    ~TarnGetBatteryThread() override;
+
+    void stop();
+    bool isStopping() const { return m_isStop.load(); }
+    void setTiming(const Timing& timing) { m_timing = timing; }
+
+    // Byte 10 of the last battery answer; the 3395 DPI encoding depends on it.
+    static quint8 firmwareFlag();
+    // Stops every running poller and waits until none touches the control handle.
+    static void StopAllAndWait();
+
+signals:
+    void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void RefreshWriteStatus(quint8 iStatus);
+
+protected:
+    void run() override;
+
+private:
+    Q_DISABLE_COPY(TarnGetBatteryThread)
+
+    // Sleeps unless stop() comes first; false when stopped.
+    bool Pause(int milliseconds);
+    void HandleBatteryAnswer(const quint8* answer);
+    void HandleStatusReport(const quint8* answer);
+
+    std::atomic<bool> m_isStop{false};
+    QMutex m_pauseLock;
+    QWaitCondition m_pauseWake;
+    Timing m_timing;
+};
+
+// A battery value as the window shows it: percent by the millivolt steps.
+int BatteryPercent(quint8 lowByte, quint8 highByte, int batteryFull);
+// Report-rate codes the mouse uses: 1 = 1000 Hz, 2 = 500, 4 = 250, 8 = 125; 0 otherwise.
+int ReportRateHz(int code);

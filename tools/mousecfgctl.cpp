@@ -1,0 +1,420 @@
+// mousecfgctl: the mouse from the command line, with the same libraries and the stored
+// settings of the application directory as the configurator.
+#include "AppPaths.h"
+#include "CommandSet.h"
+#include "ConfigFiles.h"
+#include "Descriptor.h"
+#include "DpiEncoding.h"
+#include "ButtonEncoding.h"
+#include "GlobalConfig.h"
+#include "HidTransport.h"
+#include "KeyTables.h"
+#include "PointerSpeed.h"
+#include "ProfileWriter.h"
+#include "SensorDpi.h"
+#include "TarnGetBatteryThread.h"
+#include "VirtualHidBackend.h"
+#include "VirtualMouse.h"
+#include "VirtualMouseDump.h"
+
+#include <QCoreApplication>
+#include <QMutexLocker>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+enum Exit { Ok = 0, Failed = 1, Usage = 2, NoMouse = 3 };
+
+const char* const kSendFailed = "Send data failed, please try again.";
+const char* const kNotConnected = "Mouse is sleeping or not connected.";
+
+QTextStream& out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream& err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+const char* const kHelp =
+    "Usage: mousecfgctl COMMAND [ARGS]\n"
+    "\n"
+    "Commands:\n"
+    "  devices             the supported mice found: dongle and cable, collection paths\n"
+    "  battery             ask the mouse once for its battery and charging state\n"
+    "  write               write every stored setting and the macros to the mouse\n"
+    "  select N            make profile N (1-5) active on the mouse\n"
+    "  listen SECONDS      print the status reports the mouse sends while you press its buttons\n"
+    "  virtual dump        the virtual mouse's memory, decoded\n"
+    "  virtual plug|unplug dongle|cable\n"
+    "  virtual status PROFILE LEVEL RATE   make the virtual mouse report a change (1-based)\n"
+    "  virtual battery VALUE [charging]    set the virtual mouse's battery value\n"
+    "  virtual sleep on|off\n"
+    "\n"
+    "Settings are read from the application directory (the program's own directory, or\n"
+    "MOUSECFG_APP_DIR). MOUSECFG_DEVICE=virtual talks to the virtual mouse, whose memory is\n"
+    "kept in MOUSECFG_VIRTUAL_STATE (default: ~/.local/state/mousecfg/virtual-mouse.ini).\n"
+    "\n"
+    "Exit codes: 0 done, 1 the mouse did not take it, 2 bad usage, 3 no mouse found.\n";
+
+// Finds the mouse and opens its collections, as the configurator does at start.
+bool OpenMouse()
+{
+    HidTransport& transport = HidTransport::instance();
+    transport.BuildDeviceTable();
+    if (transport.EnumerateDevices() != 0) {
+        err() << "Cannot use the HID library.\n";
+        return false;
+    }
+    transport.OpenDevice(transport.table().entries[0].name);
+    return transport.hasControlHandle();
+}
+
+QString IdentityLine(const DeviceMatchEntry& e, int identity)
+{
+    const int mouse = identity * 2;
+    const quint32 vid = identity == 0 ? e.vid1 : e.vid2;
+    const quint32 pid = identity == 0 ? e.pid1 : e.pid2;
+    QString line = QStringLiteral("%1 %2:%3  ")
+                       .arg(identity == 0 ? QStringLiteral("dongle") : QStringLiteral("cable "))
+                       .arg(vid, 4, 16, QLatin1Char('0'))
+                       .arg(pid, 4, 16, QLatin1Char('0'));
+    if (!e.found[mouse] && !e.found[mouse + 1])
+        return line + QStringLiteral("not found");
+    line += QStringLiteral("mouse collection %1, control collection %2")
+                .arg(e.found[mouse] ? e.paths[mouse] : QStringLiteral("-"),
+                     e.found[mouse + 1] ? e.paths[mouse + 1] : QStringLiteral("-"));
+    return line;
+}
+
+int Devices()
+{
+    HidTransport& transport = HidTransport::instance();
+    transport.BuildDeviceTable();
+    if (transport.EnumerateDevices() != 0) {
+        err() << "Cannot use the HID library.\n";
+        return Failed;
+    }
+    const DeviceMatchEntry& e = transport.table().entries[0];
+    out() << "Model: " << QString::fromLatin1(e.name) << "\n";
+    out() << IdentityLine(e, 0) << "\n" << IdentityLine(e, 1) << "\n";
+    const bool any = (e.found[0] && e.found[1]) || (e.found[2] && e.found[3]);
+    if (!any) {
+        out() << "No supported mouse found.\n";
+        return NoMouse;
+    }
+    if (transport.controlRelease() != 0)
+        out() << "Cable firmware release: " << QString::number(transport.controlRelease(), 16) << "\n";
+    return Ok;
+}
+
+struct BatteryReading
+{
+    bool answered = false;
+    quint8 value[11] = {};
+};
+
+BatteryReading QueryBattery()
+{
+    BatteryReading reading;
+    HidTransport& transport = HidTransport::instance();
+    const Report query = BuildQueryBattery();
+    QMutexLocker locker(&transport.handleLock());
+    HidHandle* handle = transport.activeControlHandleLocked();
+    if (!handle || handle->write(query.data(), query.size()) < 0)
+        return reading;
+    std::array<quint8, 64> answer{};
+    // The mouse answers the query within a few ms; allow for a slow radio link.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const int read = ReadVendorReport(*handle, answer.data(), kReportLength, 150);
+        if (read < 0)
+            return reading;
+        if (read > 0 && answer[3] == Command::QueryBattery) {
+            reading.answered = true;
+            std::copy(answer.begin(), answer.begin() + 11, reading.value);
+            return reading;
+        }
+    }
+    return reading;
+}
+
+int Battery()
+{
+    if (!OpenMouse()) {
+        err() << kNotConnected << "\n";
+        return NoMouse;
+    }
+    const BatteryReading reading = QueryBattery();
+    const quint8* v = reading.value;
+    if (!reading.answered || (v[4] == 0 && v[5] == 0 && v[6] == 0)) {
+        out() << "MOUSE OFF (asleep or not answering)\n";
+        return Ok;
+    }
+    const bool cable = HidTransport::instance().hasCableControl();
+    const int percent = BatteryPercent(v[4], v[5], ConfigBatteryFull());
+    out() << "Battery: " << (cable ? 100 : percent) << "%" << (cable ? " (cable)" : "") << "\n";
+    out() << "Charging: " << (v[6] ? "yes" : "no") << "\n";
+    out() << "Raw value: " << (v[5] * 256 + v[4]) << ", write status " << v[7] << "\n";
+    return Ok;
+}
+
+int Write()
+{
+    if (!OpenMouse()) {
+        err() << kNotConnected << "\n";
+        return NoMouse;
+    }
+    const BatteryReading reading = QueryBattery();
+    MouseAsleep() = reading.answered && !reading.value[4] && !reading.value[5] && !reading.value[6];
+
+    LoadSettings(WrittenSettings());
+    CurrentSettings() = WrittenSettings();
+    WriteDefaultProfileFile();
+
+    TarnProcessThread writer;
+    writer.setWriteAll(true);
+    const quint8 result = writer.runWrite();
+    HidTransport::instance().CloseDevice();
+    if (result == ExchangeResult::MouseAsleep) {
+        err() << kNotConnected << "\n";
+        return Failed;
+    }
+    if (result != 0) {
+        err() << kSendFailed << "\n";
+        return Failed;
+    }
+    const WriteStats stats = LastWriteStats();
+    out() << "Written: settings, DPI levels, buttons, lighting and " << stats.macrosEncoded << " macro(s) in "
+          << stats.exchanges << " exchanges.\n";
+    return Ok;
+}
+
+int Select(const QString& arg)
+{
+    bool ok = false;
+    const int slot = arg.toInt(&ok);
+    if (!ok || slot < 1 || slot > 5) {
+        err() << "select: give a profile number from 1 to 5.\n";
+        return Usage;
+    }
+    if (!OpenMouse()) {
+        err() << kNotConnected << "\n";
+        return NoMouse;
+    }
+    HidTransport& transport = HidTransport::instance();
+    quint8 result = transport.SendAll(BuildSelectProfile(slot - 1));
+    if (result == 0)
+        result = transport.SendAll(BuildApplySections());
+    transport.CloseDevice();
+    if (result != 0) {
+        err() << kSendFailed << "\n";
+        return Failed;
+    }
+    SetConfigProfileID(slot - 1);
+    SettingsRecord settings;
+    LoadSettings(settings);
+    ActivePointerSpeed().apply(settings.profiles[slot - 1].mousespeed);
+    out() << "Profile " << slot << " is active.\n";
+    return Ok;
+}
+
+int Listen(const QString& arg)
+{
+    bool ok = false;
+    const double seconds = arg.toDouble(&ok);
+    if (!ok || seconds <= 0 || seconds > 86400) {
+        err() << "listen: give a number of seconds.\n";
+        return Usage;
+    }
+    if (!OpenMouse()) {
+        err() << kNotConnected << "\n";
+        return NoMouse;
+    }
+    TarnGetBatteryThread poller;
+    QObject::connect(&poller, &TarnGetBatteryThread::RefreshStatus,
+                     [](quint8 profile, quint8 dpi, quint8 rate, quint8 mode) {
+                         out() << "status: profile " << profile + 1 << ", DPI level " << dpi + 1 << ", report rate "
+                               << ReportRateHz(rate) << " Hz, mode " << mode << Qt::endl;
+                     });
+    QObject::connect(&poller, &TarnGetBatteryThread::RefreshBatteryStatus,
+                     [](quint8 charge, quint8 low, quint8 high) {
+                         if (!charge && !low && !high)
+                             out() << "battery: MOUSE OFF" << Qt::endl;
+                         else
+                             out() << "battery: " << BatteryPercent(low, high, ConfigBatteryFull()) << "%"
+                                   << (charge ? ", charging" : "") << Qt::endl;
+                     });
+    QObject::connect(&poller, &TarnGetBatteryThread::RefreshWriteStatus, [](quint8 status) {
+        if (status == 0)
+            out() << "write status: the mouse does not hold the stored settings" << Qt::endl;
+    });
+    poller.start();
+    QTimer::singleShot(int(seconds * 1000), qApp, &QCoreApplication::quit);
+    QObject::connect(&poller, &QThread::finished, qApp, &QCoreApplication::quit);
+    qApp->exec();
+    poller.stop();
+    poller.wait();
+    HidTransport::instance().CloseDevice();
+    return Ok;
+}
+
+QString DescribeButtonSlot(const std::array<quint8, 4>& b);
+
+DumpDecoders Decoders()
+{
+    const int sensor = ConfigMouseSensor();
+    DumpDecoders decoders;
+    decoders.dpi = [sensor](int, quint8 xlo, quint8 xhi, quint8 ylo, quint8 yhi) -> QString {
+        const SensorRange range = SensorStepRange(sensor, Descriptor33254() == 1, ConfigCurrentProductName());
+        if (!range.known)
+            return QString();
+        // The wire form is per sensor; find the steps that encode to these bytes.
+        const std::array<quint8, 4> wire = {xlo, xhi, ylo, yhi};
+        for (int x = range.minStep; x <= range.maxStep; ++x) {
+            const auto bytes = EncodeDpiLevel(sensor, quint32(x), quint32(x), TarnGetBatteryThread::firmwareFlag());
+            if (bytes[0] != wire[0] || bytes[1] != wire[1])
+                continue;
+            for (int y = range.minStep; y <= range.maxStep; ++y) {
+                const auto both = EncodeDpiLevel(sensor, quint32(x), quint32(y), TarnGetBatteryThread::firmwareFlag());
+                if (both == wire)
+                    return QStringLiteral("steps %1/%2 = %3 x %4 DPI")
+                        .arg(x).arg(y).arg(StepToDpi(sensor, x)).arg(StepToDpi(sensor, y));
+            }
+        }
+        return QString();
+    };
+    decoders.buttonSlot = [](const std::array<quint8, 4>& bytes) { return DescribeButtonSlot(bytes); };
+    return decoders;
+}
+
+QString UsageName(quint8 usage)
+{
+    int code = 0;
+    return CodeFromUsage(usage, code) ? KeyName(code) : QStringLiteral("usage 0x%1").arg(usage, 2, 16, QLatin1Char('0'));
+}
+
+// A button slot's four bytes in words: the kind of function and its parameters.
+QString DescribeButtonSlot(const std::array<quint8, 4>& b)
+{
+    if (b == std::array<quint8, 4>{})
+        return QStringLiteral("off");
+    for (int fun = 1; fun < 256; ++fun)
+        if (FunctionSlotBytes(fun) == b)
+            return QStringLiteral("function %1").arg(fun);
+    switch (b[0]) {
+    case 0x90: return QStringLiteral("key %1").arg(UsageName(b[2]));
+    case 0x8F: return QStringLiteral("key %1 with modifiers 0x%2").arg(UsageName(b[2])).arg(b[1], 0, 16);
+    case 0x99: return QStringLiteral("fire 0x%1, %2 times, every %3 ms").arg(b[1], 2, 16, QLatin1Char('0')).arg(b[2]).arg(b[3] * 10);
+    case 0x9A: return QStringLiteral("sniper 0x%1").arg(b[2], 2, 16, QLatin1Char('0'));
+    case 0x91:
+    case 0x9D: {
+        const QString kind = b[0] == 0x91 ? QStringLiteral("macro") : QStringLiteral("gun macro");
+        if (b[1] & 0x80)
+            return QStringLiteral("%1 slot %2, while held").arg(kind).arg(b[1] & 0x3F);
+        if (b[1] & 0x40)
+            return QStringLiteral("%1 slot %2, until pressed again").arg(kind).arg(b[1] & 0x3F);
+        return QStringLiteral("%1 slot %2, %3 time(s)").arg(kind).arg(b[1]).arg(b[2] | (b[3] << 8));
+    }
+    default: return QString();
+    }
+}
+
+VirtualMouse& Virtual() { return VirtualHidBackend::Process().mouse(); }
+
+bool ParseIdentity(const QString& text, VirtualMouse::Identity& identity)
+{
+    if (text == QLatin1String("dongle"))
+        identity = VirtualMouse::Identity::Dongle;
+    else if (text == QLatin1String("cable"))
+        identity = VirtualMouse::Identity::Cable;
+    else
+        return false;
+    return true;
+}
+
+int VirtualCommand(const QStringList& args)
+{
+    if (qgetenv("MOUSECFG_DEVICE") != "virtual")
+        qputenv("MOUSECFG_DEVICE", "virtual");
+    const QString verb = args.value(0);
+    VirtualMouse::Identity identity;
+    if (verb == QLatin1String("dump") && args.size() == 1) {
+        out() << "Virtual mouse (" << Virtual().statePath() << ")\n";
+        out() << "Sensor " << ConfigMouseSensor() << "\n";
+        out() << VirtualMouseDump::Format(Virtual(), Decoders());
+        return Ok;
+    }
+    if ((verb == QLatin1String("plug") || verb == QLatin1String("unplug")) && args.size() == 2
+        && ParseIdentity(args[1], identity)) {
+        verb == QLatin1String("plug") ? Virtual().plug(identity) : Virtual().unplug(identity);
+        Virtual().saveState();
+        return Ok;
+    }
+    if (verb == QLatin1String("status") && args.size() == 4) {
+        bool a = false, b = false, c = false;
+        const int profile = args[1].toInt(&a), level = args[2].toInt(&b), rate = args[3].toInt(&c);
+        if (!a || !b || !c || profile < 1 || profile > 5 || level < 1 || level > 8 || rate < 0 || rate > 255) {
+            err() << "virtual status: PROFILE 1-5, LEVEL 1-8, RATE code 0-255.\n";
+            return Usage;
+        }
+        Virtual().sendStatusReport(quint8(profile - 1), quint8(level - 1), quint8(rate), 0);
+        return Ok;
+    }
+    if (verb == QLatin1String("battery") && (args.size() == 2 || args.size() == 3)) {
+        bool ok = false;
+        const int value = args[1].toInt(&ok);
+        if (!ok || value < 0 || value > 0xFFFF || (args.size() == 3 && args[2] != QLatin1String("charging"))) {
+            err() << "virtual battery: VALUE 0-65535 [charging].\n";
+            return Usage;
+        }
+        Virtual().setBattery(quint16(value), args.size() == 3);
+        Virtual().saveState();
+        return Ok;
+    }
+    if (verb == QLatin1String("sleep") && args.size() == 2
+        && (args[1] == QLatin1String("on") || args[1] == QLatin1String("off"))) {
+        Virtual().setAsleep(args[1] == QLatin1String("on"));
+        Virtual().saveState();
+        return Ok;
+    }
+    err() << "virtual: unknown command. See mousecfgctl --help.\n";
+    return Usage;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        out() << kHelp;
+        return args.isEmpty() ? Usage : Ok;
+    }
+    const QString command = args.takeFirst();
+    int code = Usage;
+    if (command == QLatin1String("devices") && args.isEmpty())
+        code = Devices();
+    else if (command == QLatin1String("battery") && args.isEmpty())
+        code = Battery();
+    else if (command == QLatin1String("write") && args.isEmpty())
+        code = Write();
+    else if (command == QLatin1String("select") && args.size() == 1)
+        code = Select(args[0]);
+    else if (command == QLatin1String("listen") && args.size() == 1)
+        code = Listen(args[0]);
+    else if (command == QLatin1String("virtual") && !args.isEmpty())
+        code = VirtualCommand(args);
+    else
+        err() << "Unknown command or wrong arguments. See mousecfgctl --help.\n";
+    out().flush();
+    err().flush();
+    HidTransport::instance().ShutdownHid();
+    return code;
+}
