@@ -1,0 +1,118 @@
+// Prints, against a virtual mouse that answers at once: the wall time of a full write
+// with 0 and with 12 macros, its exchanges, and the ratio to the floor set by the
+// protocol's fixed waits (10 ms after each write, 50 ms per macro); then the CPU time
+// the poller spends per minute while the mouse is idle.
+#include "AppPaths.h"
+#include "ConfigFiles.h"
+#include "Descriptor.h"
+#include "HidTransport.h"
+#include "MacroFile.h"
+#include "ProfileWriter.h"
+#include "TarnGetBatteryThread.h"
+#include "VirtualHidBackend.h"
+#include "VirtualMouse.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+double CpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return ts.tv_sec + ts.tv_nsec / 1e9;
+}
+
+SettingsRecord WithMacros(int macros)
+{
+    SettingsRecord s;
+    for (ProfileRecord& p : s.profiles)
+        MakeDefaultProfile(p);
+    for (int i = 0; i < kProfileCount; ++i)
+        s.names[i] = QStringLiteral("Bench %1").arg(i + 1);
+    for (int m = 0; m < macros; ++m) {
+        const QString name = QStringLiteral("Macro%1").arg(m);
+        MacroData data;
+        for (int k = 0; k < 20; ++k)
+            data.events << MacroEvent::keyEvent(quint8(4 + k), k % 2 == 0);
+        SaveMacroFile(name, data);
+        ButtonRecord& b = s.profiles[0].BUTTON_INFO[m];
+        b.Fun = kMacroFunction;
+        b.macroname = name;
+        b.LoopNumber = 1;
+    }
+    return s;
+}
+
+void TimeWrite(const char* label, int macros)
+{
+    SettingsRecord s = WithMacros(macros);
+    CurrentSettings() = s;
+    WrittenSettings() = s;
+    QElapsedTimer timer;
+    timer.start();
+    TarnProcessThread writer;
+    writer.setWriteAll(true);
+    const quint8 result = writer.runWrite();
+    const double ms = timer.nsecsElapsed() / 1e6;
+    const WriteStats stats = LastWriteStats();
+    const double floor = stats.exchanges * 10.0 + stats.macrosEncoded * 50.0;
+    std::printf("%-22s result %d, %4d exchanges, %2d macros, %8.1f ms, floor %7.1f ms, ratio %.2f\n", label,
+                result, stats.exchanges, stats.macrosEncoded, ms, floor, ms / floor);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    qputenv("MOUSECFG_APP_DIR", dir.path().toLocal8Bit());
+    QFile::copy(QStringLiteral(MOUSECFG_SOURCE_DIR "/resources/DefaultProfile.ini"), DescriptorPath());
+    {
+        QFile config(ConfigIniPath());
+        QDir().mkpath(ConfigsDir());
+        config.open(QIODevice::WriteOnly);
+        config.write("[Mouse_List]\n0=X8 Wireless\n[MouseSenSor]\n1=3389\n");
+    }
+    // Twelve buttons can carry macros only with twelve listed positions.
+    QFile descriptor(DescriptorPath());
+    descriptor.open(QIODevice::Append);
+    descriptor.write("ButtonCount=16\nMouseDpi=0\n");
+    for (int i = 0; i < kDescriptorButtons; ++i)
+        descriptor.write(QStringLiteral("BUTTON_INFO_%1_Matrix=%1\n").arg(i).toLatin1());
+    descriptor.close();
+    ReadButtonMatrix(ButtonMatrix());
+
+    auto mouse = std::make_shared<VirtualMouse>(QString());
+    VirtualHidBackend backend(mouse);
+    SetHidBackend(&backend);
+    HidTransport& transport = HidTransport::instance();
+    transport.BuildDeviceTable();
+    transport.EnumerateDevices();
+    transport.OpenDevice(transport.table().entries[0].name);
+
+    TimeWrite("full write, 0 macros", 0);
+    TimeWrite("full write, 12 macros", 12);
+
+    const int seconds = argc > 1 ? qMax(1, atoi(argv[1])) : 10;
+    TarnGetBatteryThread poller;
+    const double before = CpuSeconds();
+    poller.start();
+    QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
+    app.exec();
+    poller.stop();
+    poller.wait();
+    const double cpu = CpuSeconds() - before;
+    std::printf("poller idle: %.2f ms CPU over %d s = %.2f ms CPU per minute\n", cpu * 1000, seconds,
+                cpu * 1000 * 60 / seconds);
+    transport.CloseDevice();
+    SetHidBackend(nullptr);
+    return 0;
+}
