@@ -3,7 +3,6 @@
 #include "StoredColor.h"
 
 #include <QDataStream>
-#include <QDateTime>
 #include <QFile>
 #include <QFileDevice>
 #include <QHash>
@@ -35,10 +34,6 @@ namespace {
 constexpr quint32 kQColorTypeId = 67; // QMetaType::QColor, the same number in Qt 4 streams
 constexpr int kColorStreamSize = 11;  // qint8 spec, quint16 alpha and four components
 constexpr int kMaxNesting = 32;
-
-// ---------------------------------------------------------------------------------------------
-// Reading
-// ---------------------------------------------------------------------------------------------
 
 enum CharTrait : quint8 { Space = 0x1, Special = 0x2 };
 
@@ -202,8 +197,7 @@ void ChopTrailingSpaces(const QChar* buf, int& len, int limit)
         --len;
 }
 
-// Value text to string or string list, with Qt's escapes, quotes and comma lists. buf holds to - from
-// characters: no escape produces more characters than it has bytes.
+// Value text to a string or a comma list with Qt's escapes and quotes; buf holds to - from characters.
 bool UnescapeValue(const char* str, int from, int to, QTextCodec* codec, QChar* buf, QString& text,
                    QStringList& list)
 {
@@ -346,8 +340,7 @@ quint32 Qt5TypeId(quint32 id)
     return id;
 }
 
-// Walks a Qt_4_0 QVariant stream of the QtCore types we decode, so that no count taken from the
-// file reaches QDataStream's container reserve() before the bytes behind it are known to exist.
+// Checks that every count in a Qt_4_0 variant stream is backed by bytes before QDataStream reserves for it.
 class VariantStreamCheck
 {
 public:
@@ -659,8 +652,7 @@ public:
                 continue;
             }
             if (firstLine && bom) {
-                // Qt reads the keys ahead of the first section from offset 0, so the byte-order
-                // mark sticks to a first key on the first line.
+                // Qt reads the keys before the first section from offset 0: the byte-order mark joins them.
                 dataPos = 0;
                 ReadIniLine(m_data, m_size, dataPos, lineStart, lineLen, equalsPos);
             }
@@ -718,7 +710,8 @@ private:
 
         QString text;
         m_list.clear();
-        const bool isList = UnescapeValue(m_data, equalsPos + 1, lineStart + lineLen, m_codec, buf, text, m_list);
+        const int valueEnd = lineStart + lineLen;
+        const bool isList = UnescapeValue(m_data, equalsPos + 1, valueEnd, m_codec, buf, text, m_list);
         QVariant value = isList ? StringListToVariant(m_list) : StringToVariant(text);
 
         // Files come sorted, so most keys go to the end of the map without a search.
@@ -733,8 +726,7 @@ private:
             noteSection(key);
             return;
         }
-        // Qt parses sections in name order, so of two lines giving one key ("[A/B]" c and "[A]"
-        // B\c) the one in the later-sorting section wins; within a section the later line does.
+        // Qt parses sections in name order: of "[A/B]" c and "[A]" B\c the later-sorting section wins.
         if (m_section < sectionOf(key))
             return;
         existing.value() = value;
@@ -752,8 +744,7 @@ private:
         return it != m_otherSection.constEnd() ? it.value() : NaturalSection(key).toString();
     }
 
-    // Remembers the section of the rare keys whose section name holds a "/" or that sit in
-    // [General] with a "/" in the key; every other key's section is the text up to its first "/".
+    // Only the rare keys whose section is not the text before their first "/" are remembered.
     void noteSection(const QString& key)
     {
         if (NaturalSection(key) != m_section)
@@ -779,10 +770,6 @@ bool ReadIni(QIODevice& device, QSettings::SettingsMap& map)
     // Qt keeps every key it could read from a damaged file; a false here would drop them all.
     return true;
 }
-
-// ---------------------------------------------------------------------------------------------
-// Writing
-// ---------------------------------------------------------------------------------------------
 
 const char kHexUpper[] = "0123456789ABCDEF";
 
@@ -826,8 +813,7 @@ bool IsHexDigit(uint ch)
     return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
 }
 
-// Qt's value escaping: C escapes, \x for control and (without a codec) non-ASCII characters, and
-// quotes around values holding ';', ',' or '=' or with a blank at either end.
+// Qt's value escaping: C escapes, \x for controls and non-ASCII, quotes for ';' ',' '=' or blank ends.
 void EscapeString(QStringView str, QByteArray& out, QTextCodec* codec)
 {
     const bool useCodec = codec && !str.startsWith(QLatin1String("@ByteArray("))
@@ -897,7 +883,8 @@ void EscapeString(QStringView str, QByteArray& out, QTextCodec* codec)
 
 void EscapeStreamed(const char* prefix, const QByteArray& bytes, QByteArray& out, QTextCodec* codec)
 {
-    const QString text = QLatin1String(prefix) + QLatin1String(bytes.constData(), bytes.size()) + QLatin1Char(')');
+    const QString text =
+        QLatin1String(prefix) + QLatin1String(bytes.constData(), bytes.size()) + QLatin1Char(')');
     EscapeString(text, out, codec);
 }
 

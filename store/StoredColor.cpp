@@ -444,7 +444,8 @@ bool StoredColor::operator==(const StoredColor& other) const
             return c.m_spec == ExtendedRgb ? HalfToDouble(c.m_alpha) : c.m_alpha / double(USHRT_MAX);
         };
         return FuzzyEqual(alphaF(*this), alphaF(other)) && FuzzyEqual(channel(*this, 0), channel(other, 0))
-            && FuzzyEqual(channel(*this, 1), channel(other, 1)) && FuzzyEqual(channel(*this, 2), channel(other, 2));
+            && FuzzyEqual(channel(*this, 1), channel(other, 1))
+            && FuzzyEqual(channel(*this, 2), channel(other, 2));
     }
     return m_spec == other.m_spec && m_alpha == other.m_alpha
         && ((m_spec == Hsv && m_c[0] % 36000 == other.m_c[0] % 36000) || m_c[0] == other.m_c[0])
