@@ -1,5 +1,6 @@
 #include "TarnGetBatteryThread.h"
 
+#include "CommandSet.h"
 #include "HidTransport.h"
 #include "Report.h"
 
@@ -28,13 +29,6 @@ QSet<TarnGetBatteryThread*>& Registry()
 {
     static QSet<TarnGetBatteryThread*> pollers;
     return pollers;
-}
-
-Report QueryBatteryReport()
-{
-    Report r = MakeReport(Command::QueryBattery);
-    r[1] = ReportChecksum(r);
-    return r;
 }
 
 } // namespace
@@ -107,7 +101,7 @@ void TarnGetBatteryThread::run()
 {
     qCDebug(lcPoller) << "poller started";
     HidTransport& transport = HidTransport::instance();
-    const Report query = QueryBatteryReport();
+    const Report query = BuildQueryBattery();
     int cycle = 0;
     std::array<quint8, kBufferSize> answer{};
 
