@@ -4,6 +4,7 @@
 #include "CommandSet.h"
 #include "ConfigFiles.h"
 #include "Descriptor.h"
+#include "DeviceWatcher.h"
 #include "DpiEncoding.h"
 #include "ButtonEncoding.h"
 #include "GlobalConfig.h"
@@ -224,6 +225,30 @@ int Select(const QString& arg)
     return Ok;
 }
 
+std::unique_ptr<TarnGetBatteryThread> StartPrintingPoller()
+{
+    auto poller = std::make_unique<TarnGetBatteryThread>();
+    QObject::connect(poller.get(), &TarnGetBatteryThread::RefreshStatus,
+                     [](quint8 profile, quint8 dpi, quint8 rate, quint8 mode) {
+                         out() << "status: profile " << profile + 1 << ", DPI level " << dpi + 1 << ", report rate "
+                               << ReportRateHz(rate) << " Hz, mode " << mode << Qt::endl;
+                     });
+    QObject::connect(poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus,
+                     [](quint8 charge, quint8 low, quint8 high) {
+                         if (!charge && !low && !high)
+                             out() << "battery: MOUSE OFF" << Qt::endl;
+                         else
+                             out() << "battery: " << BatteryPercent(low, high, ConfigBatteryFull()) << "%"
+                                   << (charge ? ", charging" : "") << Qt::endl;
+                     });
+    QObject::connect(poller.get(), &TarnGetBatteryThread::RefreshWriteStatus, [](quint8 status) {
+        if (status == 0)
+            out() << "write status: the mouse does not hold the stored settings" << Qt::endl;
+    });
+    poller->start();
+    return poller;
+}
+
 int Listen(const QString& arg)
 {
     bool ok = false;
@@ -236,31 +261,30 @@ int Listen(const QString& arg)
         err() << kNotConnected << "\n";
         return NoMouse;
     }
-    TarnGetBatteryThread poller;
-    QObject::connect(&poller, &TarnGetBatteryThread::RefreshStatus,
-                     [](quint8 profile, quint8 dpi, quint8 rate, quint8 mode) {
-                         out() << "status: profile " << profile + 1 << ", DPI level " << dpi + 1 << ", report rate "
-                               << ReportRateHz(rate) << " Hz, mode " << mode << Qt::endl;
-                     });
-    QObject::connect(&poller, &TarnGetBatteryThread::RefreshBatteryStatus,
-                     [](quint8 charge, quint8 low, quint8 high) {
-                         if (!charge && !low && !high)
-                             out() << "battery: MOUSE OFF" << Qt::endl;
-                         else
-                             out() << "battery: " << BatteryPercent(low, high, ConfigBatteryFull()) << "%"
-                                   << (charge ? ", charging" : "") << Qt::endl;
-                     });
-    QObject::connect(&poller, &TarnGetBatteryThread::RefreshWriteStatus, [](quint8 status) {
-        if (status == 0)
-            out() << "write status: the mouse does not hold the stored settings" << Qt::endl;
+    HidTransport& transport = HidTransport::instance();
+    std::unique_ptr<TarnGetBatteryThread> poller = StartPrintingPoller();
+    // Dongle and cable come and go; reopen the link on every change, as the window does.
+    const auto restart = [&] {
+        poller.reset();  // stops and joins
+        transport.CloseDevice();
+        transport.OpenDevice(transport.table().entries[0].name);
+        if (transport.hasControlHandle())
+            poller = StartPrintingPoller();
+    };
+    DeviceWatcher watcher;
+    QObject::connect(&watcher, &DeviceWatcher::MouseArrivedSignal, [&](const QString& path, bool complete) {
+        out() << "arrived: " << path << (complete ? "" : " (incomplete)") << Qt::endl;
+        if (complete)
+            restart();
     });
-    poller.start();
+    QObject::connect(&watcher, &DeviceWatcher::MouseRemovedSignal, [&](const QString& path, bool allGone) {
+        out() << "removed: " << path << (allGone ? " (no mouse left)" : "") << Qt::endl;
+        restart();
+    });
     QTimer::singleShot(int(seconds * 1000), qApp, &QCoreApplication::quit);
-    QObject::connect(&poller, &QThread::finished, qApp, &QCoreApplication::quit);
     qApp->exec();
-    poller.stop();
-    poller.wait();
-    HidTransport::instance().CloseDevice();
+    poller.reset();
+    transport.CloseDevice();
     return Ok;
 }
 

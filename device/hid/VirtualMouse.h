@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HidBackend.h"
+#include "Report.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -37,9 +38,9 @@ public:
     };
     Q_ENUM(Fault)
 
-    static constexpr int ReportLength = 33;
+    static constexpr int ReportLength = kReportLength;
     static constexpr int QueueCapacity = 64;
-    static constexpr int MaxDataLength = 25;
+    static constexpr int MaxDataLength = kReportMaxData;
     static constexpr int SettingsSize = 19;
     static constexpr int DpiSize = 41;
     static constexpr int ButtonsSize = 102;
@@ -49,22 +50,22 @@ public:
     static constexpr int MacroSize = MacroSlotCount * MacroSlotSize;
     static constexpr int SettingsActiveProfileByte = 6;
 
-    static constexpr quint8 ReportId = 0x05;
+    static constexpr quint8 ReportId = kReportId;
     static constexpr quint8 MouseReportId = 0x01;
-    static constexpr quint8 Marker = 0xFA;
-    static constexpr quint8 TagFirst = 0xD1;
-    static constexpr quint8 TagNext = 0xD2;
-    static constexpr quint8 TagClose = 0xD3;
-    static constexpr quint8 CmdSettings = 0x01;
-    static constexpr quint8 CmdDpi = 0x02;
-    static constexpr quint8 CmdButtons = 0x03;
-    static constexpr quint8 CmdLed = 0x04;
-    static constexpr quint8 CmdMacros = 0x05;
-    static constexpr quint8 CmdApplySection = 0x40;
-    static constexpr quint8 CmdSelectProfile = 0x44;
-    static constexpr quint8 CmdWriteSession = 0x46;
-    static constexpr quint8 CmdQueryBattery = 0x48;
-    static constexpr quint8 CmdStatusReport = 0x49;
+    static constexpr quint8 Marker = kReportMarker;
+    static constexpr quint8 TagFirst = kTagFirst;
+    static constexpr quint8 TagNext = kTagNext;
+    static constexpr quint8 TagClose = kTagClose;
+    static constexpr quint8 CmdSettings = Command::SettingsBlock;
+    static constexpr quint8 CmdDpi = Command::DpiBlock;
+    static constexpr quint8 CmdButtons = Command::ButtonBlock;
+    static constexpr quint8 CmdLed = Command::LedBlock;
+    static constexpr quint8 CmdMacros = Command::MacroBlock;
+    static constexpr quint8 CmdApplySection = Command::ApplySection;
+    static constexpr quint8 CmdSelectProfile = Command::SelectProfile;
+    static constexpr quint8 CmdWriteSession = Command::WriteSession;
+    static constexpr quint8 CmdQueryBattery = Command::QueryBattery;
+    static constexpr quint8 CmdStatusReport = Command::StatusReport;
 
     struct Memory
     {

@@ -25,7 +25,7 @@ QByteArray Report33(const char* hex)
 }
 
 // A command report as the host builds it: report id, checksum, marker, header, data.
-QByteArray Command(quint8 command, quint8 b4, quint8 b5, quint8 b6, quint8 b7, const QByteArray& data = QByteArray())
+QByteArray HostReport(quint8 command, quint8 b4, quint8 b5, quint8 b6, quint8 b7, const QByteArray& data = QByteArray())
 {
     QByteArray r(33, '\0');
     r[0] = 0x05;
@@ -46,14 +46,14 @@ QByteArray Command(quint8 command, quint8 b4, quint8 b5, quint8 b6, quint8 b7, c
 
 QByteArray BlockPacket(quint8 command, int offset, const QByteArray& data, quint8 tag)
 {
-    return Command(command, quint8(offset & 0xFF), quint8(offset >> 8), quint8(data.size()), tag, data);
+    return HostReport(command, quint8(offset & 0xFF), quint8(offset >> 8), quint8(data.size()), tag, data);
 }
 
 QByteArray ClosingPacket(quint8 command)
 {
     if (command == 0x05)
-        return Command(0x05, 0xFF, 0x0F, 0x01, 0xD3, QByteArray(1, char(0x1A)));
-    return Command(command, 0x7F, 0x00, 0x01, 0xD3, QByteArray(1, char(0x1A)));
+        return HostReport(0x05, 0xFF, 0x0F, 0x01, 0xD3, QByteArray(1, char(0x1A)));
+    return HostReport(command, 0x7F, 0x00, 0x01, 0xD3, QByteArray(1, char(0x1A)));
 }
 
 QByteArray Pattern(int size, int seed)
@@ -222,14 +222,14 @@ void TestVirtualMouse::echo_data()
     QTest::newRow("button closing packet echoed") << ClosingPacket(0x03) << ClosingPacket(0x03);
     QTest::newRow("macro closing packet at 0FFF echoed") << ClosingPacket(0x05) << ClosingPacket(0x05);
     QTest::newRow("apply section echoed in its header only")
-        << Command(0x40, 0xF3, 0x04, 0, 0, QByteArray("\x11\x22", 2)) << Command(0x40, 0xF3, 0x04, 0, 0);
-    QTest::newRow("begin write echoed") << Command(0x46, 0, 0, 0, 0) << Command(0x46, 0, 0, 0, 0);
-    QTest::newRow("end write echoed") << Command(0x46, 1, 0, 0, 0) << Command(0x46, 1, 0, 0, 0);
-    QTest::newRow("select profile not answered") << Command(0x44, 2, 0, 0, 0) << QByteArray();
-    QTest::newRow("command 06 not answered") << Command(0x06, 0, 0, 0, 0) << QByteArray();
-    QTest::newRow("command 0A not answered") << Command(0x0A, 0, 0, 1, 0xD1, "\x01") << QByteArray();
-    QTest::newRow("command 47 not answered") << Command(0x47, 0, 0, 0, 0) << QByteArray();
-    QTest::newRow("status report from the host not answered") << Command(0x49, 0, 0, 0, 0) << QByteArray();
+        << HostReport(0x40, 0xF3, 0x04, 0, 0, QByteArray("\x11\x22", 2)) << HostReport(0x40, 0xF3, 0x04, 0, 0);
+    QTest::newRow("begin write echoed") << HostReport(0x46, 0, 0, 0, 0) << HostReport(0x46, 0, 0, 0, 0);
+    QTest::newRow("end write echoed") << HostReport(0x46, 1, 0, 0, 0) << HostReport(0x46, 1, 0, 0, 0);
+    QTest::newRow("select profile not answered") << HostReport(0x44, 2, 0, 0, 0) << QByteArray();
+    QTest::newRow("command 06 not answered") << HostReport(0x06, 0, 0, 0, 0) << QByteArray();
+    QTest::newRow("command 0A not answered") << HostReport(0x0A, 0, 0, 1, 0xD1, "\x01") << QByteArray();
+    QTest::newRow("command 47 not answered") << HostReport(0x47, 0, 0, 0, 0) << QByteArray();
+    QTest::newRow("status report from the host not answered") << HostReport(0x49, 0, 0, 0, 0) << QByteArray();
     // Battery 0x0E10, charging, write status 0, firmware flag 8.
     QTest::newRow("battery query answered with the battery")
         << Report33("05 24 FA 48") << Report33("05 07 FA 48 10 0E 01 00 00 00 08");
@@ -258,16 +258,16 @@ void TestVirtualMouse::rejectedReports_data()
 
     QByteArray badChecksum = BlockPacket(0x01, 0, Pattern(19, 1), 0xD1);
     badChecksum[1] = char(quint8(badChecksum.at(1)) ^ 0x01);
-    QByteArray badMarker = Command(0x46, 0, 0, 0, 0);
+    QByteArray badMarker = HostReport(0x46, 0, 0, 0, 0);
     badMarker[2] = char(0xFB);
     badMarker[1] = char(VirtualMouse::Checksum(badMarker));
-    QByteArray wrongId = Command(0x48, 0, 0, 0, 0);
+    QByteArray wrongId = HostReport(0x48, 0, 0, 0, 0);
     wrongId[0] = 0x04;
 
     QTest::newRow("checksum off by one bit") << badChecksum << true;
     QTest::newRow("marker FB instead of FA") << badMarker << true;
     QTest::newRow("report id 4") << wrongId << true;
-    QTest::newRow("length 26 exceeds a packet") << Command(0x01, 0, 0, 26, 0xD1, Pattern(25, 3)) << false;
+    QTest::newRow("length 26 exceeds a packet") << HostReport(0x01, 0, 0, 26, 0xD1, Pattern(25, 3)) << false;
     QTest::newRow("dpi packet running past byte 41") << BlockPacket(0x02, 37, Pattern(5, 4), 0xD2) << false;
     QTest::newRow("settings offset 300 via high byte") << BlockPacket(0x01, 300, Pattern(1, 5), 0xD2) << false;
     QTest::newRow("macro packet past 4000") << BlockPacket(0x05, 3990, Pattern(20, 6), 0xD2) << false;
@@ -357,7 +357,7 @@ void TestVirtualMouse::unplugDuringBlockLeavesMemory()
 void TestVirtualMouse::beginSessionDropsUnfinishedBlock()
 {
     SendBlock(*m_mouse, m_handle, 0x01, Pattern(19, 13), { { 0, 19, 0xD1 } }, false);
-    QCOMPARE(Exchange(*m_mouse, m_handle, Command(0x46, 0, 0, 0, 0)), Command(0x46, 0, 0, 0, 0));
+    QCOMPARE(Exchange(*m_mouse, m_handle, HostReport(0x46, 0, 0, 0, 0)), HostReport(0x46, 0, 0, 0, 0));
     Exchange(*m_mouse, m_handle, ClosingPacket(0x01));
     QCOMPARE(m_mouse->block(0x01), QByteArray(19, '\0'));
     QVERIFY(m_mouse->commitLog().isEmpty());
@@ -432,7 +432,7 @@ void TestVirtualMouse::selectProfile()
     QByteArray settings = Pattern(19, 17);
     settings[6] = 1;
     QVERIFY(m_mouse->setBlock(0x01, settings));
-    QCOMPARE(Exchange(*m_mouse, m_handle, Command(0x44, quint8(index), 0, 0, 0)), QByteArray());
+    QCOMPARE(Exchange(*m_mouse, m_handle, HostReport(0x44, quint8(index), 0, 0, 0)), QByteArray());
     QCOMPARE(int(m_mouse->activeProfile()), active);
     settings[6] = char(active);
     QCOMPARE(m_mouse->block(0x01), settings);   // nothing but byte 6 changes
@@ -442,11 +442,11 @@ void TestVirtualMouse::selectProfile()
 void TestVirtualMouse::writeStatusAfterFullSession()
 {
     QCOMPARE(int(m_mouse->writeStatus()), 0);
-    Exchange(*m_mouse, m_handle, Command(0x46, 1, 0, 0, 0));
+    Exchange(*m_mouse, m_handle, HostReport(0x46, 1, 0, 0, 0));
     QCOMPARE(int(m_mouse->writeStatus()), 0);   // an end without a begin is no full session
-    Exchange(*m_mouse, m_handle, Command(0x46, 0, 0, 0, 0));
+    Exchange(*m_mouse, m_handle, HostReport(0x46, 0, 0, 0, 0));
     QCOMPARE(int(m_mouse->writeStatus()), 0);
-    Exchange(*m_mouse, m_handle, Command(0x46, 1, 0, 0, 0));
+    Exchange(*m_mouse, m_handle, HostReport(0x46, 1, 0, 0, 0));
     QCOMPARE(int(m_mouse->writeStatus()), 1);
     QCOMPARE(m_mouse->sessionLog(), (QVector<quint8>{ 1, 0, 1 }));
     QCOMPARE(quint8(Exchange(*m_mouse, m_handle, Report33("05 24 FA 48")).at(7)), quint8(1));
@@ -458,7 +458,7 @@ void TestVirtualMouse::writeStatusAfterFullSession()
 void TestVirtualMouse::applySectionLog()
 {
     for (quint8 mask : { 0x04, 0x01, 0x02, 0x08, 0x10 })
-        QCOMPARE(Exchange(*m_mouse, m_handle, Command(0x40, 0xF3, mask, 0, 0)), Command(0x40, 0xF3, mask, 0, 0));
+        QCOMPARE(Exchange(*m_mouse, m_handle, HostReport(0x40, 0xF3, mask, 0, 0)), HostReport(0x40, 0xF3, mask, 0, 0));
     QCOMPARE(m_mouse->sectionLog(), (QVector<quint8>{ 0x04, 0x01, 0x02, 0x08, 0x10 }));
     m_mouse->clearLogs();
     QVERIFY(m_mouse->sectionLog().isEmpty());
@@ -471,7 +471,7 @@ void TestVirtualMouse::asleepMouse()
     m_mouse->setWriteStatus(1);
     m_mouse->setAsleep(true);
     QCOMPARE(Exchange(*m_mouse, m_handle, Report33("05 24 FA 48")), Report33("05 24 FA 48"));
-    QCOMPARE(Exchange(*m_mouse, m_handle, Command(0x46, 0, 0, 0, 0)), QByteArray());
+    QCOMPARE(Exchange(*m_mouse, m_handle, HostReport(0x46, 0, 0, 0, 0)), QByteArray());
     QCOMPARE(Exchange(*m_mouse, m_handle, BlockPacket(0x01, 0, Pattern(19, 18), 0xD1)), QByteArray());
     QCOMPARE(Exchange(*m_mouse, m_handle, ClosingPacket(0x01)), QByteArray());
     QCOMPARE(m_mouse->block(0x01), QByteArray(19, '\0'));
@@ -518,9 +518,9 @@ void TestVirtualMouse::countedFaults()
 void TestVirtualMouse::faultForOneCommandOnly()
 {
     m_mouse->injectFault(Fault::NoAnswer, 1, 0x02);
-    QCOMPARE(Exchange(*m_mouse, m_handle, Command(0x46, 0, 0, 0, 0)), Command(0x46, 0, 0, 0, 0));
+    QCOMPARE(Exchange(*m_mouse, m_handle, HostReport(0x46, 0, 0, 0, 0)), HostReport(0x46, 0, 0, 0, 0));
     // Fire-and-forget commands do not use up an answer fault.
-    Exchange(*m_mouse, m_handle, Command(0x44, 0, 0, 0, 0));
+    Exchange(*m_mouse, m_handle, HostReport(0x44, 0, 0, 0, 0));
     const QByteArray packet = BlockPacket(0x02, 0, QByteArray(1, 6), 0xD1);
     QCOMPARE(Exchange(*m_mouse, m_handle, packet), QByteArray());
     QCOMPARE(Exchange(*m_mouse, m_handle, packet), packet);
@@ -554,7 +554,7 @@ void TestVirtualMouse::randomFaults_data()
 void TestVirtualMouse::randomFaults()
 {
     QFETCH(VirtualMouse::Fault, fault);
-    const QByteArray request = Command(0x46, 0, 0, 0, 0);
+    const QByteArray request = HostReport(0x46, 0, 0, 0, 0);
     auto run = [&](quint32 seed, double probability) {
         VirtualMouse mouse{ QString() };
         const int handle = mouse.openHandle(mouse.controlPath(Identity::Dongle));
@@ -579,7 +579,7 @@ void TestVirtualMouse::unplugAfterWrites()
 {
     QSignalSpy removed(m_mouse.get(), &VirtualMouse::deviceRemoved);
     m_mouse->unplugAfterWrites(3);
-    const QByteArray begin = Command(0x46, 0, 0, 0, 0);
+    const QByteArray begin = HostReport(0x46, 0, 0, 0, 0);
     QCOMPARE(Exchange(*m_mouse, m_handle, begin), begin);
     QCOMPARE(Exchange(*m_mouse, m_handle, begin), begin);
     QCOMPARE(Write(*m_mouse, m_handle, begin), 33);   // accepted, then the device is gone
@@ -607,7 +607,7 @@ void TestVirtualMouse::perHandleQueues()
 {
     const int second = m_mouse->openHandle(m_mouse->controlPath(Identity::Dongle));
     QVERIFY(second > 0 && second != m_handle);
-    const QByteArray begin = Command(0x46, 0, 0, 0, 0);
+    const QByteArray begin = HostReport(0x46, 0, 0, 0, 0);
     QCOMPARE(Write(*m_mouse, m_handle, begin), 33);
     // Like hidraw, every reader of the node gets every input report.
     QCOMPARE(ReadOne(*m_mouse, second), begin);
@@ -790,7 +790,7 @@ void TestVirtualMouse::readTimeoutAndAnswerDelay()
     QVERIFY(timer.elapsed() >= 55);
 
     m_mouse->setAnswerDelay(80);
-    const QByteArray begin = Command(0x46, 0, 0, 0, 0);
+    const QByteArray begin = HostReport(0x46, 0, 0, 0, 0);
     timer.restart();
     QCOMPARE(Write(*m_mouse, m_handle, begin), 33);
     QCOMPARE(ReadOne(*m_mouse, m_handle, 0), QByteArray());
@@ -900,7 +900,7 @@ void TestVirtualMouse::traceFile()
         const int handle = mouse.openHandle(mouse.controlPath(Identity::Dongle));
         mouse.setBattery(0x0E10, true);
         Exchange(mouse, handle, Report33("05 24 FA 48"));
-        Exchange(mouse, handle, Command(0x44, 1, 0, 0, 0));
+        Exchange(mouse, handle, HostReport(0x44, 1, 0, 0, 0));
         mouse.sendStatusReport(2, 3, 1, 0);
         mouse.sendMovement(5, 0);
     }
