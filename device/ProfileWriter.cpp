@@ -139,7 +139,7 @@ quint8 TarnProcessThread::runWrite()
     else if (mask != 0)
         sendMask = mask;
     if (sendMask != 0) {
-        SaveSettings(current);
+        // Config.ini and profile 0 were saved above; nothing changed since.
         m_result = WriteProfile(current, sendMask);
         written = current;
         SetConfigDiff(m_result != 0 ? 1 : 0);
