@@ -18,6 +18,7 @@ constexpr int kMaxReadFailures = 30;
 constexpr int kMaxZeroAnswers = 5;
 constexpr int kMaxCommandMismatches = 19;
 constexpr int kMaxRewrites = 2;
+constexpr int kDrainLimit = 64;  // a hidraw reader queues at most 64 reports
 
 QString Hex(const quint8* data, int length)
 {
@@ -364,6 +365,12 @@ quint8 HidTransport::SendCommand(const Report& report)
     std::array<quint8, kBufferSize> answer{};
     const quint8 command = request[3];
     const bool dataCheck = command <= 0x0A;
+
+    // Reports that piled up while nobody read (the mouse's movement on a shared node) would
+    // fill the node's queue and push our answer out: start from an empty queue.
+    for (int i = 0; i < kDrainLimit && handle->readTimeout(answer.data(), answer.size(), 0) > 0; ++i) {
+    }
+    answer.fill(0);
 
     int readFailures = 0, commandMismatches = 0, zeroAnswers = 0, rewrites = 0, outcome = 0;
     bool write = true;

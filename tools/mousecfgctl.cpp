@@ -16,6 +16,7 @@
 #include "TarnGetBatteryThread.h"
 #include "VirtualHidBackend.h"
 #include "VirtualMouse.h"
+#include "VirtualMouseControl.h"
 #include "VirtualMouseDump.h"
 
 #include <QCoreApplication>
@@ -53,9 +54,10 @@ const char* const kHelp =
     "  select N            make profile N (1-5) active on the mouse\n"
     "  listen SECONDS      print the status reports the mouse sends while you press its buttons\n"
     "  virtual dump        the virtual mouse's memory, decoded\n"
-    "  virtual plug|unplug dongle|cable\n"
-    "  virtual status PROFILE LEVEL RATE   make the virtual mouse report a change (1-based)\n"
-    "  virtual battery VALUE [charging]    set the virtual mouse's battery value\n"
+    "  virtual plug|unplug dongle|cable|all\n"
+    "  virtual status PROFILE LEVEL RATE   make the virtual mouse report a change (1-based; RATE\n"
+    "                                      is the rate code: 1 = 1000 Hz, 2 = 500, 4 = 250, 8 = 125)\n"
+    "  virtual battery MILLIVOLTS [charging]\n"
     "  virtual sleep on|off\n"
     "\n"
     "Settings are read from the application directory (the program's own directory, or\n"
@@ -351,64 +353,28 @@ QString DescribeButtonSlot(const std::array<quint8, 4>& b)
 
 VirtualMouse& Virtual() { return VirtualHidBackend::Process().mouse(); }
 
-bool ParseIdentity(const QString& text, VirtualMouse::Identity& identity)
-{
-    if (text == QLatin1String("dongle"))
-        identity = VirtualMouse::Identity::Dongle;
-    else if (text == QLatin1String("cable"))
-        identity = VirtualMouse::Identity::Cable;
-    else
-        return false;
-    return true;
-}
-
 int VirtualCommand(const QStringList& args)
 {
     if (qgetenv("MOUSECFG_DEVICE") != "virtual")
         qputenv("MOUSECFG_DEVICE", "virtual");
-    const QString verb = args.value(0);
-    VirtualMouse::Identity identity;
-    if (verb == QLatin1String("dump") && args.size() == 1) {
+    if (args.value(0) == QLatin1String("dump") && args.size() == 1) {
         out() << "Virtual mouse (" << Virtual().statePath() << ")\n";
         out() << "Sensor " << ConfigMouseSensor() << "\n";
         out() << VirtualMouseDump::Format(Virtual(), Decoders());
         return Ok;
     }
-    if ((verb == QLatin1String("plug") || verb == QLatin1String("unplug")) && args.size() == 2
-        && ParseIdentity(args[1], identity)) {
-        verb == QLatin1String("plug") ? Virtual().plug(identity) : Virtual().unplug(identity);
-        Virtual().saveState();
-        return Ok;
+    // A program running on the virtual mouse owns it; otherwise change its stored state.
+    VirtualCommandResult result;
+    if (!SendVirtualMouseCommand(args, result)) {
+        result = ApplyVirtualMouseCommand(Virtual(), args);
+        if (result.ok && args.value(0) == QLatin1String("status"))
+            out() << "No program runs on the virtual mouse; nobody saw the status report.\n";
     }
-    if (verb == QLatin1String("status") && args.size() == 4) {
-        bool a = false, b = false, c = false;
-        const int profile = args[1].toInt(&a), level = args[2].toInt(&b), rate = args[3].toInt(&c);
-        if (!a || !b || !c || profile < 1 || profile > 5 || level < 1 || level > 8 || rate < 0 || rate > 255) {
-            err() << "virtual status: PROFILE 1-5, LEVEL 1-8, RATE code 0-255.\n";
-            return Usage;
-        }
-        Virtual().sendStatusReport(quint8(profile - 1), quint8(level - 1), quint8(rate), 0);
-        return Ok;
+    if (!result.ok) {
+        err() << result.message << "\n";
+        return Usage;
     }
-    if (verb == QLatin1String("battery") && (args.size() == 2 || args.size() == 3)) {
-        bool ok = false;
-        const int value = args[1].toInt(&ok);
-        if (!ok || value < 0 || value > 0xFFFF || (args.size() == 3 && args[2] != QLatin1String("charging"))) {
-            err() << "virtual battery: VALUE 0-65535 [charging].\n";
-            return Usage;
-        }
-        Virtual().setBattery(quint16(value), args.size() == 3);
-        Virtual().saveState();
-        return Ok;
-    }
-    if (verb == QLatin1String("sleep") && args.size() == 2
-        && (args[1] == QLatin1String("on") || args[1] == QLatin1String("off"))) {
-        Virtual().setAsleep(args[1] == QLatin1String("on"));
-        Virtual().saveState();
-        return Ok;
-    }
-    err() << "virtual: unknown command. See mousecfgctl --help.\n";
-    return Usage;
+    return Ok;
 }
 
 } // namespace

@@ -728,6 +728,20 @@ void VirtualMouse::sendStatusReport(quint8 profile, quint8 dpiLevel, quint8 rate
     queueReport(report, Identity::Dongle, true);
 }
 
+void VirtualMouse::sendBatteryReport()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_dongle.present && !m_cable.present)
+        return;
+    QByteArray query(ReportLength, '\0');
+    query[0] = char(ReportId);
+    query[2] = char(Marker);
+    query[3] = char(CmdQueryBattery);
+    const QByteArray answer = answerFor(query, nullptr);
+    ++m_counters.sentReports;
+    queueReport(answer, Identity::Dongle, true);
+}
+
 void VirtualMouse::sendMovement(qint8 dx, qint8 dy, quint8 buttons)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -151,6 +151,8 @@ public:
 
     // Reports the mouse sends on its own, to every open handle.
     void sendStatusReport(quint8 profile, quint8 dpiLevel, quint8 rate, quint8 mode);
+    // The battery state sent unasked, as the mouse does when it wakes, sleeps or charges.
+    void sendBatteryReport();
     void sendMovement(qint8 dx, qint8 dy, quint8 buttons = 0);
 
     // Fault injection. A count applies the fault to the next `count` matching reports;

@@ -120,13 +120,34 @@ void TransportTest::exchange()
 void TransportTest::movementReportsAreNotAnswers()
 {
     VirtualMouseFixture f;
-    HidTransport::instance().setTiming({1, 40, 1});
-    // Pointer movement queued ahead of the answer must be skipped, not taken as an echo.
+    const int handle = f.mouse->openHandle(f.mouse->controlPath(Identity::Dongle));
+    struct Handle : HidHandle
+    {
+        VirtualMouse& mouse;
+        int id;
+        Handle(VirtualMouse& m, int i) : mouse(m), id(i) {}
+        int write(const uint8_t* d, size_t n) override { return mouse.write(id, d, n); }
+        int readTimeout(uint8_t* d, size_t n, int ms) override { return mouse.read(id, d, n, ms); }
+    } reader(*f.mouse, handle);
+    // Movement queued ahead of the answer is skipped, within the same time-out.
     for (int i = 0; i < 10; ++i)
+        f.mouse->sendMovement(3, -2);
+    f.mouse->sendStatusReport(1, 2, 1, 0);
+    std::array<quint8, 64> buffer{};
+    QCOMPARE(ReadVendorReport(reader, buffer.data(), kReportLength, 50), kReportLength);
+    QCOMPARE(int(buffer[3]), int(Command::StatusReport));
+    // Only movement left: a time-out, not an answer.
+    f.mouse->sendMovement(1, 1);
+    QCOMPARE(ReadVendorReport(reader, buffer.data(), kReportLength, 30), 0);
+
+    // An exchange starts from an empty queue, so a full one cannot push its answer out.
+    HidTransport::instance().setTiming({1, 40, 1});
+    for (int i = 0; i < 100; ++i)
         f.mouse->sendMovement(3, -2);
     f.mouse->resetCounters();
     QCOMPARE(int(HidTransport::instance().SendAll(BuildWriteSession(0))), 0);
     QCOMPARE(f.mouse->counters().hostWrites, 1);
+    f.mouse->closeHandle(handle);
 }
 
 void TransportTest::noteDevicePath_data()

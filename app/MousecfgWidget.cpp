@@ -1,0 +1,935 @@
+#include "MousecfgWidget.h"
+
+#include "AppPaths.h"
+#include "CommandSet.h"
+#include "ConfigFiles.h"
+#include "ConfigPage.h"
+#include "Descriptor.h"
+#include "DeviceWatcher.h"
+#include "GlobalConfig.h"
+#include "HidTransport.h"
+#include "KeyTables.h"
+#include "OsdMessage.h"
+#include "PointerSpeed.h"
+#include "ProfileManager.h"
+#include "ProfileWriter.h"
+#include "SensorDpi.h"
+#include "TarnGetBatteryThread.h"
+#include "TarnLineEdit.h"
+#include "TarnMenu.h"
+#include "TarnMessageBox.h"
+#include "TarnProcessDialog.h"
+#include "TarnProcessbar.h"
+#include "TarnPushButton.h"
+#include "UiContext.h"
+#include "VirtualHidBackend.h"
+#include "VirtualMouseControl.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QTimer>
+#include <cstdlib>
+
+Q_LOGGING_CATEGORY(lcWindow, "mousecfg.window", QtWarningMsg)
+
+namespace {
+
+constexpr int kBaseWidth = 999;
+constexpr int kBaseHeight = 640;
+constexpr int kWarningDelayMs = 200;
+constexpr int kRelinkDelayMs = 500;
+
+const char* const kTabTexts[MousecfgWidget::TabCount] = {
+    QT_TRANSLATE_NOOP("QObject", "LIGHTING"), QT_TRANSLATE_NOOP("QObject", "CUSTOMIZE"),
+    QT_TRANSLATE_NOOP("QObject", "DPI"), QT_TRANSLATE_NOOP("QObject", "MACRO")};
+
+QString Tr(const char* text) { return QObject::tr(text); }
+
+QString RateText(int code)
+{
+    switch (code) {
+    case 8: return QStringLiteral("125 HZ");
+    case 4: return QStringLiteral("250 HZ");
+    case 2: return QStringLiteral("500 HZ");
+    case 1: return QStringLiteral("1000 HZ");
+    default: return QString();
+    }
+}
+
+QString UpdaterPath() { return SkinPath(QStringLiteral("mouse/bin/UPDATER-A-VER1.6")); }
+
+} // namespace
+
+MousecfgWidget::MousecfgWidget(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MousecfgWidget"));
+    setWindowTitle(tr("MousecfgWidget"));
+
+    int scaleIndex = 0;
+    m_scale = ScaleFactorForPrimaryScreen(&scaleIndex);
+    SetUiScale(m_scale);
+    setMinimumSize(kBaseWidth, kBaseHeight);
+    resize(Scaled(kBaseWidth), Scaled(kBaseHeight));
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    m_background = SkinPixmap(QStringLiteral("cfgMainback.png"));
+    if (!m_background.isNull())
+        m_background = m_background.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_batteryDongle = SkinPixmap(QStringLiteral("bat1.png"));
+    m_batteryCable = SkinPixmap(QStringLiteral("bat2.png"));
+
+    HidTransport& transport = HidTransport::instance();
+    transport.BuildDeviceTable();
+    transport.EnumerateDevices();
+    m_watcher = std::make_unique<DeviceWatcher>();
+    if (auto* virtualBackend = dynamic_cast<VirtualHidBackend*>(&ActiveHidBackend()))
+        new VirtualMouseControlServer(virtualBackend->mouse(), this);
+    connect(m_watcher.get(), &DeviceWatcher::MouseArrivedSignal, this, &MousecfgWidget::onMouseArrived);
+    connect(m_watcher.get(), &DeviceWatcher::MouseRemovedSignal, this, &MousecfgWidget::onMouseRemoved);
+
+    m_langId = qBound(0, LangID(), kMaxLanguages - 1);
+    SetCurrentLanguageIndex(m_langId);
+    SetFrenchLanguageIndex(DescriptorFrench());
+    SetColorMode(DescriptorColorMode());
+    m_osd = new OsdSender(this);
+    m_warningTimer = new QTimer(this);
+    m_warningTimer->setSingleShot(true);
+    m_warningTimer->setInterval(kWarningDelayMs);
+    connect(m_warningTimer, &QTimer::timeout, this, &MousecfgWidget::slotWarning);
+    m_profiles = std::make_unique<ProfileManager>(CurrentSettings(), QString());
+
+    BuildUi();
+    RefreshMouseList();
+    LoadTranslation(m_langId);
+
+    // A write that succeeded restarts the poller; the hook runs on the writing thread.
+    SetPollerRestartHook([this] { QMetaObject::invokeMethod(this, [this] { StartPoller(); }, Qt::QueuedConnection); });
+
+    StartSession();
+    slotRefreshBatteryStatus(0, 1, 1);
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_tray = new QSystemTrayIcon(QIcon(SkinPath(QStringLiteral("icon.png"))), this);
+        auto* menu = new TarnMenu(this);
+        menu->addAction(tr("&Load Config"), this, &MousecfgWidget::slotWarning);
+        menu->addAction(tr("&Quit"), qApp, &QCoreApplication::quit);
+        m_tray->setContextMenu(menu);
+        connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
+        m_tray->show();
+        UpdateTrayToolTip();
+    }
+    m_warningTimer->start();
+}
+
+MousecfgWidget::~MousecfgWidget()
+{
+    SetPollerRestartHook(nullptr);
+    StopPoller();
+    TarnGetBatteryThread::StopAllAndWait();
+    HidTransport::instance().ShutdownHid();
+}
+
+TarnPushButton* MousecfgWidget::MakeButton(const char* text, const QRect& geometry, const QStringList& pixmaps)
+{
+    auto* button = new TarnPushButton(this);
+    button->setPixmapFiles(pixmaps.isEmpty()
+                               ? QStringList{QStringLiteral("tabbutton-1.png"), QStringLiteral("tabbutton-3.png"),
+                                             QStringLiteral("tabbutton-2.png")}
+                               : pixmaps);
+    button->setGeometry(ScaledRect(geometry.x(), geometry.y(), geometry.width(), geometry.height()));
+    button->setFocusPolicy(Qt::NoFocus);
+    if (text) {
+        button->setText(tr(text));
+        m_texts.append({button, text});
+    }
+    m_headerControls.append(button);
+    return button;
+}
+
+void MousecfgWidget::BuildUi()
+{
+    const QString product = DescriptorProductName();
+    m_titleLabel = new QLabel(product, this);
+    m_titleLabel->setGeometry(ScaledRect(30, 26, 260, 30));
+    m_titleLabel->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+    QFont titleFont = InterfaceFont();
+    titleFont.setPixelSize(Scaled(20));
+    titleFont.setBold(true);
+    m_titleLabel->setFont(titleFont);
+    m_versionLabel = new QLabel(this);
+    m_versionLabel->setGeometry(ScaledRect(30, 52, 260, 16));
+    m_versionLabel->setStyleSheet(QStringLiteral("color: rgb(150,150,150);"));
+
+    for (int t = 0; t < TabCount; ++t) {
+        m_tabs[t] = MakeButton(kTabTexts[t], QRect(300 + 92 * t, 33, 88, 24));
+        m_tabs[t]->setCheckable(true);
+        connect(m_tabs[t], &QPushButton::clicked, this, [this, t] { switchPage(t); });
+    }
+
+    m_modelButton = MakeButton(nullptr, QRect(670, 33, 100, 20));
+    m_modelMenu = new TarnMenu(this);
+    m_modelButton->setMenu(m_modelMenu);
+    connect(m_modelMenu, &QMenu::triggered, this, [this](QAction* action) {
+        StopPoller();
+        HidTransport::instance().CloseDevice();
+        SetConfigCurrentProductName(action->text());
+        m_modelButton->setText(action->text());
+        slotWarnClose();
+    });
+
+    m_languageButton = MakeButton(nullptr, QRect(774, 33, 105, 20), {QStringLiteral("lang.png")});
+    m_languageMenu = new TarnMenu(this);
+    for (int i = 0; i < LanguageCount(); ++i)
+        m_languageMenu->addAction(LanguageName(i))->setData(i);
+    m_languageButton->setMenu(m_languageMenu);
+    m_languageButton->setText(LanguageName(m_langId));
+    m_languageButton->setVisible(LanguageCount() >= 2);
+    connect(m_languageMenu, &QMenu::triggered, this, [this](QAction* a) { switchLanguage(a->data().toInt()); });
+
+    auto* minimize = MakeButton(nullptr, QRect(900, 33, 19, 19),
+                                {QStringLiteral("min-1.png"), QStringLiteral("min-2.png"), QStringLiteral("min-3.png")});
+    connect(minimize, &QPushButton::clicked, this, &QWidget::showMinimized);
+    auto* close = MakeButton(nullptr, QRect(924, 33, 19, 19),
+                             {QStringLiteral("close-1.png"), QStringLiteral("close-2.png"), QStringLiteral("close-3.png")});
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    m_mousePicture = new QLabel(this);
+    m_mousePicture->setGeometry(ScaledRect(0, 80, 280, 360));
+    m_mousePicture->setAlignment(Qt::AlignCenter);
+    auto* front = MakeButton(QT_TRANSLATE_NOOP("QObject", "Front"), QRect(50, 445, 84, 22));
+    auto* side = MakeButton(QT_TRANSLATE_NOOP("QObject", "Side"), QRect(146, 445, 84, 22));
+    front->setCheckable(true);
+    side->setCheckable(true);
+    front->setChecked(true);
+    connect(front, &QPushButton::clicked, this, [this, front, side] {
+        m_frontView = true;
+        front->setChecked(true);
+        side->setChecked(false);
+        UpdateMousePicture();
+    });
+    connect(side, &QPushButton::clicked, this, [this, front, side] {
+        m_frontView = false;
+        front->setChecked(false);
+        side->setChecked(true);
+        UpdateMousePicture();
+    });
+
+    // Profile controls in the lower left.
+    m_slotButton = MakeButton(nullptr, QRect(68, 478 - 26, 152, 24), {QStringLiteral("profilesel.png")});
+    m_slotButton->setGeometry(ScaledRect(40, 505, 152, 24));
+    m_slotMenu = new TarnMenu(this);
+    m_slotButton->setMenu(m_slotMenu);
+    connect(m_slotMenu, &QMenu::triggered, this, [this](QAction* a) { switchSlot(a->data().toInt()); });
+    m_nameEdit = new TarnLineEdit(this);
+    m_nameEdit->setGeometry(ScaledRect(40, 479, 134, 22));
+    m_nameEdit->setMaxLength(100);
+    m_nameEdit->setPlaceholderText(tr("Press Enter To Apply"));
+    m_nameEdit->setStyleSheet(QStringLiteral("background: rgb(30,30,32); color: white; border: 1px solid rgb(80,80,80);"));
+    connect(m_nameEdit, &QLineEdit::returnPressed, this, &MousecfgWidget::onProfileNameEntered);
+    m_headerControls.append(m_nameEdit);
+    m_listButton = MakeButton(nullptr, QRect(176, 479, 24, 22), {QStringLiteral("profile_apply1.png")});
+    m_listMenu = new TarnMenu(this);
+    m_listButton->setMenu(m_listMenu);
+    connect(m_listMenu, &QMenu::triggered, this, [this](QAction* a) { onPickStored(a->text()); });
+    auto* importButton = MakeButton(nullptr, QRect(206, 479, 24, 22), {QStringLiteral("profile_export1.png")});
+    connect(importButton, &QPushButton::clicked, this, &MousecfgWidget::onImportProfile);
+    auto* exportButton = MakeButton(nullptr, QRect(234, 479, 24, 22),
+                                    {QStringLiteral("profile_import1.png"), QStringLiteral("profile_import2.png")});
+    connect(exportButton, &QPushButton::clicked, this, &MousecfgWidget::onExportProfile);
+    for (int i = 0; i < kProfileCount; ++i) {
+        m_slotIndicators[i] = new QLabel(this);
+        m_slotIndicators[i]->setGeometry(ScaledRect(200 + 14 * i, 511, 10, 10));
+    }
+
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "ADD"), QRect(40, 540, 60, 24)), &QPushButton::clicked, this,
+            &MousecfgWidget::onAddProfile);
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "COPY"), QRect(104, 540, 60, 24)), &QPushButton::clicked, this,
+            &MousecfgWidget::onCopyProfile);
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "DELETE"), QRect(168, 540, 70, 24)), &QPushButton::clicked, this,
+            &MousecfgWidget::onDeleteProfile);
+
+    // Write and configuration buttons along the bottom of the page area.
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "RESET"), QRect(300, 560, 80, 26)), &QPushButton::clicked, this,
+            &MousecfgWidget::onReset);
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "Reset All"), QRect(386, 560, 90, 26)), &QPushButton::clicked,
+            this, &MousecfgWidget::onResetAll);
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "LOAD1"), QRect(482, 560, 80, 26)), &QPushButton::clicked, this,
+            &MousecfgWidget::onLoadConfig);
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "SAVE"), QRect(568, 560, 80, 26)), &QPushButton::clicked, this,
+            &MousecfgWidget::onSaveConfig);
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "Firmware Update"), QRect(300, 596, 140, 26)),
+            &QPushButton::clicked, this, &MousecfgWidget::onFirmwareUpdate);
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "OK"), QRect(700, 596, 76, 26)), &QPushButton::clicked, this,
+            &MousecfgWidget::onOk);
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "Cancel"), QRect(782, 596, 76, 26)), &QPushButton::clicked, this,
+            &MousecfgWidget::onCancel);
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "Apply"), QRect(864, 596, 76, 26)), &QPushButton::clicked, this,
+            &MousecfgWidget::onApply);
+
+    m_batteryBar = new TarnProcessbar(this);
+    m_batteryBar->setGeometry(ScaledRect(76, 594, 66, 21));
+    m_batteryBar->setRange(0, 100);
+    m_batteryLabel = new QLabel(this);
+    m_batteryLabel->setGeometry(ScaledRect(160, 594, 120, 21));
+    m_batteryLabel->setStyleSheet(QStringLiteral("color: rgb(200,200,200); font-weight: bold;"));
+    m_chargingIcon = new QLabel(this);
+    m_chargingIcon->setGeometry(ScaledRect(160, 585, 26, 40));
+    m_chargingIcon->setPixmap(SkinPixmap(QStringLiteral("lightning.png")).scaled(Scaled(26), Scaled(40),
+                                                                                Qt::KeepAspectRatio,
+                                                                                Qt::SmoothTransformation));
+    m_chargingIcon->hide();
+}
+
+void MousecfgWidget::addPage(int tab, ConfigPage* page, const QRect& geometryAtScale1)
+{
+    page->setParent(this);
+    page->setGeometry(ScaledRect(geometryAtScale1.x(), geometryAtScale1.y(), geometryAtScale1.width(),
+                                 geometryAtScale1.height()));
+    m_pages.append(page);
+    m_pageTabs.append(tab);
+    page->setVisible(tab == m_currentTab);
+    page->refreshFrom(CurrentSettings());
+}
+
+void MousecfgWidget::switchPage(int tab)
+{
+    if (tab < 0 || tab >= TabCount)
+        return;
+    // Without lighting the first page is the button page.
+    if (tab == LightingTab && DescriptorLedDisable())
+        tab = CustomizeTab;
+    m_currentTab = tab;
+    for (int t = 0; t < TabCount; ++t)
+        m_tabs[t]->setChecked(t == tab);
+    for (int i = 0; i < m_pages.size(); ++i)
+        m_pages[i]->setVisible(m_pageTabs[i] == tab);
+    m_tabs[LightingTab]->setVisible(!DescriptorLedDisable());
+    m_tabs[MacroTab]->setVisible(!DescriptorDisableMacro());
+}
+
+void MousecfgWidget::RefreshPages()
+{
+    for (ConfigPage* page : m_pages)
+        page->refreshFrom(CurrentSettings());
+    RefreshProfileControls();
+    update();
+}
+
+void MousecfgWidget::RefreshProfileControls()
+{
+    const int slot = m_profiles->currentSlot();
+    m_slotButton->setText(m_profiles->slotName(slot));
+    m_nameEdit->setText(m_profiles->slotName(slot));
+    for (int i = 0; i < kProfileCount; ++i) {
+        const QColor color = i == slot ? AccentQColor() : QColor(90, 90, 90);
+        m_slotIndicators[i]->setStyleSheet(QStringLiteral("background: %1; border-radius: %2px;")
+                                               .arg(color.name())
+                                               .arg(Scaled(5)));
+        m_slotIndicators[i]->setToolTip(m_profiles->slotName(i));
+    }
+    RebuildProfileMenus();
+}
+
+void MousecfgWidget::RebuildProfileMenus()
+{
+    m_slotMenu->clear();
+    for (int i = 0; i < kProfileCount; ++i)
+        m_slotMenu->addAction(m_profiles->slotName(i))->setData(i);
+    m_listMenu->clear();
+    for (const QString& name : m_profiles->storedList())
+        m_listMenu->addAction(name);
+}
+
+void MousecfgWidget::Retranslate()
+{
+    setWindowTitle(tr("MousecfgWidget"));
+    for (const auto& entry : m_texts)
+        if (auto* button = qobject_cast<QAbstractButton*>(entry.first))
+            button->setText(Tr(entry.second));
+    m_nameEdit->setPlaceholderText(tr("Press Enter To Apply"));
+    m_versionLabel->setText(tr("Version") + QLatin1Char(' ') + DescriptorVersion());
+    for (ConfigPage* page : m_pages)
+        page->retranslate();
+    if (m_batteryPercent >= 0 && !m_batteryLabel->text().isEmpty())
+        m_batteryLabel->setText(tr("MOUSE OFF"));
+}
+
+void MousecfgWidget::LoadTranslation(int index)
+{
+    // A file that does not load keeps the translation and texts in use.
+    auto translator = std::make_unique<QTranslator>();
+    const QString file = LanguageFile(index);
+    if (!file.isEmpty() && translator->load(AppDir() + QStringLiteral("/lang/") + file)) {
+        if (m_translator)
+            qApp->removeTranslator(m_translator.get());
+        m_translator = std::move(translator);
+        qApp->installTranslator(m_translator.get());
+    }
+    Retranslate();
+}
+
+void MousecfgWidget::switchLanguage(int index)
+{
+    if (index < 0 || index >= LanguageCount())
+        return;
+    m_langId = index;
+    SetCurrentLanguageIndex(index);
+    m_languageButton->setText(LanguageName(index));
+    SetLangID(index);
+    LoadTranslation(index);
+}
+
+void MousecfgWidget::RefreshMouseList()
+{
+    const DeviceMatchEntry& e = HidTransport::instance().table().entries[0];
+    const bool connected = (e.found[0] && e.found[1]) || (e.found[2] && e.found[3]);
+    m_connectedCount = connected ? 1 : 0;
+    SetConnectedMouseCount(m_connectedCount);
+    m_modelMenu->clear();
+    if (connected)
+        m_modelMenu->addAction(QString::fromLatin1(e.name));
+    m_modelButton->setVisible(m_connectedCount >= 2);
+    SetConfigCurrentProductName(connected ? QString::fromLatin1(e.name) : QString());
+}
+
+void MousecfgWidget::StartSession()
+{
+    const QString product = ConfigCurrentProductName();
+    if (!product.isEmpty()) {
+        HidTransport::instance().OpenDevice(product.toLatin1());
+        StartPoller();
+    }
+    m_profiles->setProduct(product);
+    ReloadSettings();
+    // A desktop without a readable pointer speed keeps the profile's stored one.
+    const int speed = ActivePointerSpeed().read();
+    if (speed > 0)
+        CurrentSettings().active().mousespeed = quint8(speed);
+    UpdateMousePicture();
+    switchPage(LightingTab);
+    RefreshPages();
+    UpdateConnectionState();
+}
+
+void MousecfgWidget::ReloadSettings()
+{
+    LoadSettings(WrittenSettings());
+    CurrentSettings() = WrittenSettings();
+    WriteDefaultProfileFile();
+}
+
+void MousecfgWidget::StartPoller()
+{
+    StopPoller();
+    if (!HidTransport::instance().hasControlHandle())
+        return;
+    auto* poller = new TarnGetBatteryThread;
+    connect(poller, &TarnGetBatteryThread::RefreshBatteryStatus, this, &MousecfgWidget::slotRefreshBatteryStatus);
+    connect(poller, &TarnGetBatteryThread::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus);
+    connect(poller, &TarnGetBatteryThread::RefreshWriteStatus, this, &MousecfgWidget::slotRefreshWriteStatus);
+    connect(poller, &QThread::finished, poller, &QObject::deleteLater);
+    m_poller = poller;
+    poller->start();
+}
+
+void MousecfgWidget::StopPoller()
+{
+    // The poller leaves by itself; the handle lock keeps it off closed handles.
+    if (m_poller)
+        m_poller->stop();
+    m_poller = nullptr;
+}
+
+void MousecfgWidget::RestartLink()
+{
+    StopPoller();
+    HidTransport::instance().CloseDevice();
+    QTimer::singleShot(kRelinkDelayMs, this, [this] {
+        const QString product = ConfigCurrentProductName();
+        if (product.isEmpty())
+            return;
+        HidTransport::instance().OpenDevice(product.toLatin1());
+        StartPoller();
+        UpdateConnectionState();
+    });
+}
+
+void MousecfgWidget::onMouseArrived(const QString& path, bool complete)
+{
+    qCDebug(lcWindow) << "arrived" << path << complete;
+    SetConfigDiff(1);
+    if (complete) {
+        const bool wasEmpty = m_connectedCount == 0;
+        RefreshMouseList();
+        if (wasEmpty) {
+            QTimer::singleShot(kWarningDelayMs, this, &MousecfgWidget::slotWarnClose);
+            return;
+        }
+        RestartLink();
+    }
+    UpdateConnectionState();
+}
+
+void MousecfgWidget::onMouseRemoved(const QString& path, bool allGone)
+{
+    qCDebug(lcWindow) << "removed" << path << allGone;
+    RefreshMouseList();
+    if (allGone || m_connectedCount == 0) {
+        StopPoller();
+        HidTransport::instance().CloseDevice();
+        m_warningShowing = true;
+        UpdateConnectionState();
+        m_warningTimer->start();
+        return;
+    }
+    RestartLink();
+    UpdateConnectionState();
+}
+
+void MousecfgWidget::slotWarning()
+{
+    show();
+    if (m_connectedCount != 0) {
+        activateWindow();
+        raise();
+        m_warningShowing = false;
+        return;
+    }
+    m_warningShowing = true;
+    TarnMessageBox::Show(TarnMessageBox::Dongle, tr("Warning"), tr("Dongle Disconnect!"), QString(), this, true);
+    if (m_connectedCount == 0) {
+        if (m_tray)
+            hide();
+        else
+            showMinimized();
+    }
+    m_warningShowing = false;
+}
+
+void MousecfgWidget::slotWarnClose()
+{
+    StartSession();
+    show();
+    activateWindow();
+}
+
+void MousecfgWidget::UpdateConnectionState()
+{
+    const DeviceMatchEntry& e = HidTransport::instance().table().entries[0];
+    const bool dongle = e.found[1];
+    const bool cable = e.found[3];
+    if (cable && dongle)
+        m_connectionState = 1;
+    else if (cable)
+        m_connectionState = 0;
+    else if (dongle)
+        m_connectionState = m_charging ? 1 : 2;
+    else
+        m_connectionState = 3;
+    if (cable && m_batteryLabel->text().isEmpty()) {
+        m_batteryBar->setFormat(QString());
+        m_batteryBar->setValue(100);
+    }
+    update();
+}
+
+void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+{
+    if (!iCharge && !iLowByte && !iHiByte) {
+        m_batteryBar->setOffStyle();
+        m_batteryBar->setTextVisible(false);
+        m_batteryBar->setFormat(tr("MOUSE OFF"));
+        m_batteryLabel->setText(tr("MOUSE OFF"));
+        m_chargingIcon->hide();
+        MouseAsleep() = true;
+        UpdateConnectionState();
+        return;
+    }
+    MouseAsleep() = false;
+    m_batteryLabel->clear();
+    m_batteryBar->setNormalStyle();
+    m_batteryBar->setTextVisible(true);
+    const bool cable = HidTransport::instance().table().entries[0].found[3];
+    m_batteryBar->setFormat(cable ? QString() : QStringLiteral("%p%"));
+    m_charging = iCharge;
+    m_chargingIcon->setVisible(iCharge != 0);
+    const int percent = BatteryPercent(iLowByte, iHiByte, ConfigBatteryFull());
+    if (percent != m_batteryPercent) {
+        m_batteryPercent = percent;
+        SetConfigBattery(percent);
+    }
+    m_batteryBar->setValue(cable ? 100 : percent);
+    UpdateTrayToolTip();
+    UpdateConnectionState();
+}
+
+QString MousecfgWidget::batteryText() const
+{
+    return m_batteryLabel->text().isEmpty() ? m_batteryBar->text() : m_batteryLabel->text();
+}
+
+bool MousecfgWidget::chargingShown() const { return !m_chargingIcon->isHidden(); }
+
+void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8)
+{
+    // The poller has already dropped values out of range.
+    if (iProfile != CurrentSettings().ProfileID)
+        slotRefreshProfile(iProfile);
+    if (iDPI != CurrentSettings().active().dpi)
+        slotRefreshDPIStage(iDPI);
+    if (iRate != CurrentSettings().active().pollrate)
+        slotRefreshRate(iRate);
+}
+
+void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
+{
+    if (iStatus == 0)
+        SetConfigDiff(1);
+}
+
+void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
+{
+    if (iProfile >= kProfileCount)
+        return;
+    m_profiles->followMouse(iProfile);
+    RefreshPages();
+    ActivePointerSpeed().apply(CurrentSettings().active().mousespeed);
+}
+
+void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
+{
+    if (iDPI >= kDpiLevelCount)
+        return;
+    SettingsRecord& settings = CurrentSettings();
+    settings.active().dpi = iDPI;
+    SaveActiveDpiLevel(settings.names[settings.ProfileID], iDPI);
+    RefreshPages();
+    const int dpi = StepToDpi(ConfigMouseSensor(), int(settings.active().DPI_INFO[iDPI].x));
+    SendOsd(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
+}
+
+void MousecfgWidget::slotRefreshRate(quint8 iRate)
+{
+    CurrentSettings().active().pollrate = iRate;
+    RefreshPages();
+    SendOsd(RateText(iRate));
+}
+
+void MousecfgWidget::SendOsd(const QString& text)
+{
+    OsdMessage message;
+    message.text = text;
+    const QColor accent = AccentQColor();
+    message.colour = OsdColour(quint8(accent.red()), quint8(accent.green()), quint8(accent.blue()));
+    m_osd->send(message);
+    emit OsdTextSignal(text);
+}
+
+void MousecfgWidget::slotEnableButtons(bool bEnable)
+{
+    for (QWidget* control : m_headerControls)
+        control->setEnabled(bEnable);
+}
+
+void MousecfgWidget::slotLiftChange(quint8 iLift) { CurrentSettings().LiftHigh = iLift; }
+
+quint8 MousecfgWidget::StartWrite(bool writeAll)
+{
+    TarnProcessDialog dialog(this);
+    auto* thread = new TarnProcessThread;
+    thread->setWriteAll(writeAll);
+    connect(thread, &TarnProcessThread::DoProcessDlg, &dialog, &TarnProcessDialog::slotProcessDlg,
+            Qt::QueuedConnection);
+    thread->start();
+    const int accepted = dialog.exec();
+    thread->wait();
+    const quint8 result = thread->result();
+    delete thread;
+    if (accepted == 1 && result != 0) {
+        ShowWarning(result == ExchangeResult::MouseAsleep ? tr("Mouse is sleeping or not connected.")
+                                                          : tr("Send data failed, please try again."));
+    }
+    return result;
+}
+
+void MousecfgWidget::onApply()
+{
+    for (ConfigPage* page : m_pages)
+        page->collectInto(CurrentSettings());
+    StartWrite();
+}
+
+void MousecfgWidget::onOk()
+{
+    StartWrite();
+    hide();
+}
+
+void MousecfgWidget::onCancel()
+{
+    hide();
+    m_profiles->reloadCurrentSlot();
+    RefreshPages();
+}
+
+void MousecfgWidget::onReset()
+{
+    if (!Ask(tr("Are you sure you want reset this profile?")))
+        return;
+    ProfileRecord& record = CurrentSettings().active();
+    const QString name = record.ProfileName;
+    const QString path = record.ProfilePath;
+    MakeDefaultProfile(record);
+    record.ProfileName = name;
+    record.ProfilePath = path;
+    Retranslate();
+    RefreshPages();
+    StartWrite();
+}
+
+void MousecfgWidget::onResetAll()
+{
+    if (!Ask(tr("Are you sure you want reset all profiles?")))
+        return;
+    MakeDefaultSettings(CurrentSettings());
+    RefreshPages();
+    StartWrite(true);
+}
+
+void MousecfgWidget::switchSlot(int slot)
+{
+    if (slot < 0 || slot >= kProfileCount)
+        return;
+    m_profiles->switchSlot(slot);
+    RefreshPages();
+    HidTransport& transport = HidTransport::instance();
+    if (transport.SendAll(BuildSelectProfile(slot)) == 0)
+        transport.SendAll(BuildApplySections());
+    ActivePointerSpeed().apply(CurrentSettings().active().mousespeed);
+}
+
+void MousecfgWidget::ShowWarning(const QString& text)
+{
+    TarnMessageBox::Show(TarnMessageBox::Warning, tr("Warning"), text, QString(), this);
+}
+
+bool MousecfgWidget::Ask(const QString& text)
+{
+    return TarnMessageBox::Show(TarnMessageBox::Question, tr("Warning"), text, QString(), this) == 1;
+}
+
+void MousecfgWidget::ShowOutcomeMessage(const QString& message)
+{
+    if (!message.isEmpty())
+        ShowWarning(QCoreApplication::translate("QObject", message.toUtf8().constData()));
+}
+
+void MousecfgWidget::onPickStored(const QString& name)
+{
+    const auto outcome = m_profiles->pickStored(name);
+    ShowOutcomeMessage(outcome.message);
+    RefreshPages();
+}
+
+void MousecfgWidget::onAddProfile()
+{
+    ShowOutcomeMessage(m_profiles->addProfile().message);
+    RefreshPages();
+}
+
+void MousecfgWidget::onCopyProfile()
+{
+    ShowOutcomeMessage(m_profiles->copyCurrent().message);
+    RefreshPages();
+}
+
+void MousecfgWidget::onProfileNameEntered()
+{
+    const auto outcome = m_profiles->renameCurrent(m_nameEdit->text().trimmed());
+    ShowOutcomeMessage(outcome.message);
+    RefreshProfileControls();
+}
+
+void MousecfgWidget::onDeleteProfile()
+{
+    const auto check = m_profiles->checkDelete();
+    if (!check.ok()) {
+        ShowOutcomeMessage(check.message);
+        return;
+    }
+    if (!Ask(tr("Are you sure you want delete this profile?")))
+        return;
+    ShowOutcomeMessage(m_profiles->deleteCurrent().message);
+    RefreshPages();
+}
+
+void MousecfgWidget::onExportProfile()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Profile File"), QString(),
+                                                      tr("Profile File(*.prof)"), nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (path.isEmpty())
+        return;
+    auto outcome = m_profiles->exportProfile(path, false);
+    if (outcome.result == ProfileManager::Result::TargetExists) {
+        if (!Ask(tr("The file already exists. Replace it?")))
+            return;
+        outcome = m_profiles->exportProfile(path, true);
+    }
+    ShowOutcomeMessage(outcome.message);
+}
+
+void MousecfgWidget::onImportProfile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Load Profile File"), QString(),
+                                                      tr("Profile File(*.prof)"));
+    if (path.isEmpty())
+        return;
+    const auto outcome = m_profiles->importProfile(path);
+    ShowOutcomeMessage(outcome.message);
+    RefreshPages();
+    if (outcome.ok())
+        StartWrite();
+}
+
+void MousecfgWidget::onSaveConfig()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Config File"), QString(),
+                                                      tr("Config File(*.conf)"));
+    if (path.isEmpty())
+        return;
+    ShowOutcomeMessage(m_profiles->saveConfiguration(path).message);
+}
+
+void MousecfgWidget::onLoadConfig()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Load Config File"), QString(),
+                                                      tr("Config File(*.conf)"));
+    if (path.isEmpty())
+        return;
+    const auto outcome = m_profiles->loadConfiguration(path);
+    if (!outcome.ok()) {
+        ShowOutcomeMessage(outcome.message);
+        return;
+    }
+    switchPage(LightingTab);
+    RefreshPages();
+    StartWrite();
+}
+
+void MousecfgWidget::onFirmwareUpdate()
+{
+    if (!HidTransport::instance().table().entries[0].found[2]) {
+        ShowWarning(tr("To update the firmware, please connect to the computer with a cable."));
+        return;
+    }
+    if (!Ask(tr("Do you want to upgrade the firmware?")))
+        return;
+    StopPoller();
+    const QString updater = UpdaterPath();
+    // Without the updater the program stays, and says why.
+    if (!QFileInfo(updater).isExecutable() || !QProcess::startDetached(updater, {updater})) {
+        ShowWarning(tr("The firmware updater could not be started."));
+        StartPoller();
+        return;
+    }
+    std::exit(0);
+}
+
+void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick)
+        return;
+    if (isHidden())
+        slotWarning();
+    else if (!m_warningShowing)
+        hide();
+}
+
+void MousecfgWidget::showRequested()
+{
+    showNormal();
+    slotWarning();
+}
+
+void MousecfgWidget::UpdateTrayToolTip()
+{
+    if (!m_tray)
+        return;
+    const QString product = ConfigCurrentProductName();
+    m_tray->setToolTip(product.isEmpty() ? DescriptorProductName()
+                                         : QStringLiteral("%1 %2%").arg(product).arg(m_batteryPercent));
+}
+
+void MousecfgWidget::UpdateMousePicture()
+{
+    const QString product = ConfigCurrentProductName().isEmpty() ? DescriptorProductName()
+                                                                 : ConfigCurrentProductName();
+    const QString file = m_frontView ? QStringLiteral("mouse/%1/Mouse.png").arg(product)
+                                     : QStringLiteral("mouse/%1_Side.png").arg(product);
+    const QPixmap picture = SkinPixmap(file);
+    m_mousePicture->setPixmap(picture.isNull() ? QPixmap()
+                                               : picture.scaled(Scaled(300), Scaled(400) * 9 / 10,
+                                                                Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void MousecfgWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!m_background.isNull()) {
+        painter.drawPixmap(rect(), m_background);
+    } else {
+        painter.setBrush(QColor(24, 24, 26));
+        painter.setPen(QColor(60, 60, 60));
+        painter.drawRoundedRect(rect().adjusted(0, 0, -1, -1), 12, 12);
+    }
+    const QPixmap& frame = m_connectionState <= 1 ? m_batteryCable : m_batteryDongle;
+    if (!frame.isNull())
+        painter.drawPixmap(ScaledRect(69, 581, 86, 47), frame);
+    // A thin accent line under the header.
+    painter.setPen(QPen(AccentQColor(), 1));
+    painter.drawLine(Scaled(20), Scaled(68), width() - Scaled(20), Scaled(68));
+}
+
+void MousecfgWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = true;
+        m_dragOffset = event->globalPos() - frameGeometry().topLeft();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void MousecfgWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton))
+        move(event->globalPos() - m_dragOffset);
+    QWidget::mouseMoveEvent(event);
+}
+
+void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void MousecfgWidget::closeEvent(QCloseEvent* event)
+{
+    // Closing only hides; where no tray can bring it back, it is minimised instead.
+    event->ignore();
+    if (m_tray && QSystemTrayIcon::isSystemTrayAvailable())
+        hide();
+    else
+        showMinimized();
+}

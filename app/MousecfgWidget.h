@@ -1,0 +1,163 @@
+#pragma once
+
+#include "SettingsRecord.h"
+
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QTranslator>
+#include <QVector>
+#include <QWidget>
+#include <memory>
+
+class ConfigPage;
+class DeviceWatcher;
+class OsdSender;
+class ProfileManager;
+class QLabel;
+class QMenu;
+class QTimer;
+class TarnGetBatteryThread;
+class TarnLineEdit;
+class TarnProcessbar;
+class TarnPushButton;
+
+// The single top-level window: header with battery and connection state, profile
+// controls, page tabs and page area, and the device session behind them.
+class MousecfgWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Tab { LightingTab = 0, CustomizeTab = 1, DpiTab = 2, MacroTab = 3, TabCount = 4 };
+
+    explicit MousecfgWidget(QWidget* parent = nullptr);
+    ~MousecfgWidget() override;
+
+    // Pages plug in here: shown while their tab is chosen, refreshed, collected, retranslated.
+    void addPage(int tab, ConfigPage* page, const QRect& geometryAtScale1);
+    const QVector<ConfigPage*>& pages() const { return m_pages; }
+    int currentTab() const { return m_currentTab; }
+
+    int connectedCount() const { return m_connectedCount; }
+    int connectionState() const { return m_connectionState; }
+    int batteryPercent() const { return m_batteryPercent; }
+    QString batteryText() const;
+    bool chargingShown() const;
+    ProfileManager& profiles() { return *m_profiles; }
+
+    // Writes CurrentSettings behind the busy dialog; shows the failure message. Returns the result.
+    quint8 StartWrite(bool writeAll = false);
+
+signals:
+    void OsdTextSignal(const QString& text);
+
+public slots:
+    void slotWarning();
+    void slotWarnClose();
+    void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void slotRefreshWriteStatus(quint8 iStatus);
+    void slotRefreshProfile(quint8 iProfile);
+    void slotRefreshDPIStage(quint8 iDPI);
+    void slotRefreshRate(quint8 iRate);
+    void slotEnableButtons(bool bEnable);
+    void slotLiftChange(quint8 iLift);
+    void switchPage(int tab);
+    void onApply();
+    void onOk();
+    void onCancel();
+    void onReset();
+    void onResetAll();
+    void onFirmwareUpdate();
+    void switchLanguage(int index);
+    void switchSlot(int slot);
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void showRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void onMouseArrived(const QString& path, bool complete);
+    void onMouseRemoved(const QString& path, bool allGone);
+    void onProfileNameEntered();
+    void onAddProfile();
+    void onCopyProfile();
+    void onDeleteProfile();
+    void onExportProfile();
+    void onImportProfile();
+    void onSaveConfig();
+    void onLoadConfig();
+    void onPickStored(const QString& name);
+
+private:
+    Q_DISABLE_COPY(MousecfgWidget)
+
+    void BuildUi();
+    TarnPushButton* MakeButton(const char* text, const QRect& geometry, const QStringList& pixmaps = {});
+    void Retranslate();
+    void LoadTranslation(int index);
+    void RefreshMouseList();
+    void StartSession();
+    void StartPoller();
+    void StopPoller();
+    void RestartLink();
+    void ReloadSettings();
+    void RefreshPages();
+    void RefreshProfileControls();
+    void RebuildProfileMenus();
+    void UpdateConnectionState();
+    void UpdateMousePicture();
+    void UpdateTrayToolTip();
+    void SendOsd(const QString& text);
+    void ShowWarning(const QString& text);
+    bool Ask(const QString& text);
+    void ShowOutcomeMessage(const QString& message);
+
+    double m_scale = 1.0;
+    int m_connectedCount = 0;
+    int m_connectionState = 3;
+    quint8 m_charging = 0;
+    int m_batteryPercent = 0;
+    bool m_warningShowing = false;
+    bool m_frontView = true;
+    int m_currentTab = 0;
+    int m_langId = 0;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+
+    QPixmap m_background, m_batteryDongle, m_batteryCable;
+    QVector<ConfigPage*> m_pages;
+    QVector<int> m_pageTabs;
+    TarnPushButton* m_tabs[TabCount] = {};
+    TarnPushButton* m_modelButton = nullptr;
+    TarnPushButton* m_languageButton = nullptr;
+    TarnPushButton* m_slotButton = nullptr;
+    TarnPushButton* m_listButton = nullptr;
+    QMenu* m_modelMenu = nullptr;
+    QMenu* m_languageMenu = nullptr;
+    QMenu* m_slotMenu = nullptr;
+    QMenu* m_listMenu = nullptr;
+    TarnLineEdit* m_nameEdit = nullptr;
+    TarnProcessbar* m_batteryBar = nullptr;
+    QLabel* m_batteryLabel = nullptr;
+    QLabel* m_chargingIcon = nullptr;
+    QLabel* m_mousePicture = nullptr;
+    QLabel* m_titleLabel = nullptr;
+    QLabel* m_versionLabel = nullptr;
+    QLabel* m_slotIndicators[kProfileCount] = {};
+    QVector<QPair<QWidget*, const char*>> m_texts;  // widgets whose text is a translatable caption
+    QVector<QWidget*> m_headerControls;
+
+    std::unique_ptr<ProfileManager> m_profiles;
+    std::unique_ptr<DeviceWatcher> m_watcher;
+    QPointer<TarnGetBatteryThread> m_poller;
+    QTimer* m_warningTimer = nullptr;  // one pending connection check, however often it is asked for
+    OsdSender* m_osd = nullptr;
+    QSystemTrayIcon* m_tray = nullptr;
+    std::unique_ptr<QTranslator> m_translator;
+};

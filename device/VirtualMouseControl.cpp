@@ -1,0 +1,153 @@
+#include "VirtualMouseControl.h"
+
+#include "VirtualMouse.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kMaxCommandBytes = 256;
+
+bool ParseIdentities(const QString& text, QVector<VirtualMouse::Identity>& out)
+{
+    if (text == QLatin1String("dongle"))
+        out = {VirtualMouse::Identity::Dongle};
+    else if (text == QLatin1String("cable"))
+        out = {VirtualMouse::Identity::Cable};
+    else if (text == QLatin1String("all"))
+        out = {VirtualMouse::Identity::Dongle, VirtualMouse::Identity::Cable};
+    else
+        return false;
+    return true;
+}
+
+VirtualCommandResult Fail(const QString& message) { return {false, message}; }
+
+bool ToInt(const QString& text, int low, int high, int& value)
+{
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok && value >= low && value <= high;
+}
+
+} // namespace
+
+int BatteryValueForMillivolts(int millivolts)
+{
+    // The host computes mv = value * 990 / 240; round up so that it reads at least this.
+    const int value = (qMax(0, millivolts) * 240 + 989) / 990;
+    return qMin(value, 0xFFFF);
+}
+
+VirtualCommandResult ApplyVirtualMouseCommand(VirtualMouse& mouse, const QStringList& args)
+{
+    const QString verb = args.value(0);
+    QVector<VirtualMouse::Identity> identities;
+    if ((verb == QLatin1String("plug") || verb == QLatin1String("unplug")) && args.size() == 2) {
+        if (!ParseIdentities(args[1], identities))
+            return Fail(QStringLiteral("virtual %1: dongle, cable or all.").arg(verb));
+        for (VirtualMouse::Identity identity : identities)
+            verb == QLatin1String("plug") ? mouse.plug(identity) : mouse.unplug(identity);
+        mouse.saveState();
+        return {true, QString()};
+    }
+    if (verb == QLatin1String("status") && args.size() == 4) {
+        int profile = 0, level = 0, rate = 0;
+        if (!ToInt(args[1], 1, 5, profile) || !ToInt(args[2], 1, 8, level) || !ToInt(args[3], 0, 255, rate))
+            return Fail(QStringLiteral("virtual status: PROFILE 1-5, LEVEL 1-8, RATE code 0-255."));
+        mouse.sendStatusReport(quint8(profile - 1), quint8(level - 1), quint8(rate), 0);
+        return {true, QString()};
+    }
+    if (verb == QLatin1String("battery") && (args.size() == 2 || args.size() == 3)) {
+        int millivolts = 0;
+        if (!ToInt(args[1], 0, 16000, millivolts) || (args.size() == 3 && args[2] != QLatin1String("charging")))
+            return Fail(QStringLiteral("virtual battery: MILLIVOLTS 0-16000 [charging]."));
+        mouse.setBattery(quint16(BatteryValueForMillivolts(millivolts)), args.size() == 3);
+        mouse.saveState();
+        mouse.sendBatteryReport();
+        return {true, QString()};
+    }
+    if (verb == QLatin1String("sleep") && args.size() == 2
+        && (args[1] == QLatin1String("on") || args[1] == QLatin1String("off"))) {
+        mouse.setAsleep(args[1] == QLatin1String("on"));
+        mouse.saveState();
+        mouse.sendBatteryReport();
+        return {true, QString()};
+    }
+    return Fail(QStringLiteral("virtual: unknown command. See mousecfgctl --help."));
+}
+
+QString VirtualMouseControlServer::ServerName()
+{
+    // One virtual mouse per user and state file.
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    const QByteArray state = qgetenv("MOUSECFG_VIRTUAL_STATE");
+    const QByteArray key = QCryptographicHash::hash(state + QByteArray::number(getuid()), QCryptographicHash::Sha1)
+                               .toHex()
+                               .left(12);
+    return dir + QStringLiteral("/mousecfg-virtual-") + QString::fromLatin1(key);
+}
+
+VirtualMouseControlServer::VirtualMouseControlServer(VirtualMouse& mouse, QObject* parent)
+    : QObject(parent)
+    , m_mouse(mouse)
+    , m_server(new QLocalServer(this))
+{
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(ServerName())) {
+        // A socket left by a program that died: take it over.
+        QLocalServer::removeServer(ServerName());
+        m_server->listen(ServerName());
+    }
+    connect(m_server, &QLocalServer::newConnection, this, &VirtualMouseControlServer::onConnection);
+}
+
+VirtualMouseControlServer::~VirtualMouseControlServer() = default;
+
+bool VirtualMouseControlServer::isListening() const { return m_server->isListening(); }
+
+void VirtualMouseControlServer::onConnection()
+{
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine()) {
+                if (socket->bytesAvailable() > kMaxCommandBytes)
+                    socket->abort();
+                return;
+            }
+            const QByteArray line = socket->readLine(kMaxCommandBytes).trimmed();
+            const QStringList args = QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            const VirtualCommandResult result = ApplyVirtualMouseCommand(m_mouse, args);
+            socket->write(result.ok ? QByteArray("ok\n") : ("error " + result.message.toUtf8() + '\n'));
+            socket->flush();
+            socket->disconnectFromServer();
+        });
+    }
+}
+
+bool SendVirtualMouseCommand(const QStringList& args, VirtualCommandResult& result, int timeoutMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(VirtualMouseControlServer::ServerName());
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(args.join(QLatin1Char(' ')).toUtf8() + '\n');
+    socket.flush();
+    QByteArray reply;
+    while (!reply.contains('\n') && socket.waitForReadyRead(timeoutMs))
+        reply += socket.readAll();
+    reply = reply.trimmed();
+    result.ok = reply == "ok";
+    result.message = result.ok ? QString() : QString::fromUtf8(reply.mid(6));
+    if (reply.isEmpty())
+        result.message = QStringLiteral("virtual: the running program did not answer.");
+    return true;
+}

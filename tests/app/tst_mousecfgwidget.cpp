@@ -1,0 +1,352 @@
+// The main window on the virtual mouse: battery display, status handling, the write
+// flows and their failure messages, plug and unplug, page switching.
+#include "ConfigPage.h"
+#include "GlobalConfig.h"
+#include "HidTransport.h"
+#include "MousecfgWidget.h"
+#include "ProfileWriter.h"
+#include "TarnMessageBox.h"
+#include "TestAppDir.h"
+#include "VirtualHidBackend.h"
+#include "VirtualMouse.h"
+
+#include <QAbstractButton>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+using Identity = VirtualMouse::Identity;
+using Fault = VirtualMouse::Fault;
+
+namespace {
+
+// A page that records what the window does with it.
+class ProbePage : public ConfigPage
+{
+public:
+    int refreshes = 0, collects = 0, retranslations = 0;
+    void refreshFrom(const SettingsRecord&) override { ++refreshes; }
+    void collectInto(SettingsRecord& s) override
+    {
+        ++collects;
+        s.active().DPI_INFO[0].x = 20;
+        s.active().DPI_INFO[0].y = 20;
+    }
+    void retranslate() override { ++retranslations; }
+};
+
+} // namespace
+
+class MousecfgWidgetTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startsConnected();
+    void startWithoutMouseWarns();
+    void batteryDisplay_data();
+    void batteryDisplay();
+    void statusHandling();
+    void applyCollectsPagesAndWrites();
+    void failureMessages_data();
+    void failureMessages();
+    void resetAllWritesEverything();
+    void unplugAndPlug();
+    void pagesFollowTabs();
+    void languageSwitch();
+    void drivenFromOutside();
+
+private:
+    void copyAppDir();
+
+    std::unique_ptr<TestAppDir> m_dir;
+    std::shared_ptr<VirtualMouse> m_mouse;
+    std::unique_ptr<VirtualHidBackend> m_backend;
+    QStringList m_boxes;
+    int m_answer = 1;
+};
+
+void MousecfgWidgetTest::copyAppDir()
+{
+    const QString source = QStringLiteral(MOUSECFG_BUILD_APP_DIR);
+    QStringList files = {QStringLiteral("DefaultProfile.bin"), QStringLiteral("Configs/Config.ini")};
+    for (int i = 1; i <= 5; ++i)
+        files << QStringLiteral("Configs/Profile/Profile %1.prof").arg(i);
+    files << QStringLiteral("lang/mousecfg_en.qm") << QStringLiteral("lang/mousecfg_fr.qm");
+    for (const QString& file : files) {
+        QFile in(source + QLatin1Char('/') + file);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        m_dir->write(file, in.readAll());
+    }
+}
+
+void MousecfgWidgetTest::init()
+{
+    m_dir = std::make_unique<TestAppDir>();
+    copyAppDir();
+    qputenv("MOUSECFG_POINTER_SPEED", "fake");
+    qputenv("MOUSECFG_VIRTUAL_STATE", m_dir->file(QStringLiteral("vm.ini")).toLocal8Bit());
+    m_mouse = std::make_shared<VirtualMouse>(QString());
+    m_backend = std::make_unique<VirtualHidBackend>(m_mouse);
+    SetHidBackend(m_backend.get());
+    HidTransport::instance().setTiming({1, 20, 1});
+    m_boxes.clear();
+    m_answer = 1;
+    TarnMessageBox::SetAnswerHook([this](TarnMessageBox& box) {
+        m_boxes << box.text1();
+        return m_answer;
+    });
+    MouseAsleep() = false;
+}
+
+void MousecfgWidgetTest::cleanup()
+{
+    TarnMessageBox::SetAnswerHook(nullptr);
+    HidTransport::instance().CloseDevice();
+    SetHidBackend(nullptr);
+    m_backend.reset();
+    m_mouse.reset();
+    m_dir.reset();
+}
+
+void MousecfgWidgetTest::startsConnected()
+{
+    MousecfgWidget window;
+    QCOMPARE(window.connectedCount(), 1);
+    QCOMPARE(ConfigCurrentProductName(), QStringLiteral("X8 Wireless"));
+    QCOMPARE(window.connectionState(), 2);  // dongle only, not charging
+    QCOMPARE(CurrentSettings().names[0], QStringLiteral("Profile 1"));
+    QTest::qWait(300);
+    QVERIFY(m_boxes.isEmpty());
+}
+
+void MousecfgWidgetTest::startWithoutMouseWarns()
+{
+    m_mouse->unplug(Identity::Dongle);
+    MousecfgWidget window;
+    QCOMPARE(window.connectedCount(), 0);
+    QTRY_COMPARE(m_boxes, QStringList{QStringLiteral("Dongle Disconnect!")});
+    QVERIFY(!window.isVisible() || window.isMinimized());
+}
+
+void MousecfgWidgetTest::batteryDisplay_data()
+{
+    QTest::addColumn<int>("charge");
+    QTest::addColumn<int>("low");
+    QTest::addColumn<int>("high");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("asleep");
+    QTest::addColumn<bool>("charging");
+    QTest::newRow("all zero: MOUSE OFF") << 0 << 0 << 0 << QStringLiteral("MOUSE OFF") << true << false;
+    QTest::newRow("3 200 is 3993 mV: 70%") << 0 << 200 << 3 << QStringLiteral("70%") << false << false;
+    QTest::newRow("15 128 is 16368 mV: 100%") << 0 << 128 << 15 << QStringLiteral("100%") << false << false;
+    QTest::newRow("charging shows the bolt") << 1 << 200 << 3 << QStringLiteral("70%") << false << true;
+    QTest::newRow("low battery: 10%") << 0 << 10 << 2 << QStringLiteral("10%") << false << false;
+}
+
+void MousecfgWidgetTest::batteryDisplay()
+{
+    QFETCH(int, charge);
+    QFETCH(int, low);
+    QFETCH(int, high);
+    MousecfgWidget window;
+    window.slotRefreshBatteryStatus(quint8(charge), quint8(low), quint8(high));
+    QTEST(window.batteryText(), "text");
+    QTEST(bool(MouseAsleep()), "asleep");
+    QTEST(window.chargingShown(), "charging");
+    if (!MouseAsleep())
+        QCOMPARE(ConfigBattery(), window.batteryPercent());
+}
+
+void MousecfgWidgetTest::statusHandling()
+{
+    MousecfgWidget window;
+    QSignalSpy osd(&window, &MousecfgWidget::OsdTextSignal);
+    CurrentSettings().profiles[2].DPI_INFO[3].x = 64;  // 3200 DPI on the shipped sensor
+    CurrentSettings().profiles[2].pollrate = 1;
+    window.slotRefreshStatus(2, 3, 8, 0);
+    QCOMPARE(int(CurrentSettings().ProfileID), 2);
+    QCOMPARE(ConfigProfileID(), 2);
+    QCOMPARE(int(CurrentSettings().profiles[2].dpi), 3);
+    QCOMPARE(int(CurrentSettings().profiles[2].pollrate), 8);
+    QCOMPARE(osd.count(), 2);
+    QCOMPARE(osd.at(0).at(0).toString(), QStringLiteral("DPI 4:3200"));
+    QCOMPARE(osd.at(1).at(0).toString(), QStringLiteral("125 HZ"));
+    window.slotRefreshRate(3);
+    QCOMPARE(osd.last().at(0).toString(), QString());  // an unknown rate shows nothing
+
+    window.slotRefreshWriteStatus(1);
+    QCOMPARE(ConfigDiff(), 0);
+    window.slotRefreshWriteStatus(0);
+    QCOMPARE(ConfigDiff(), 1);
+}
+
+void MousecfgWidgetTest::applyCollectsPagesAndWrites()
+{
+    MousecfgWidget window;
+    auto* probe = new ProbePage;
+    window.addPage(MousecfgWidget::DpiTab, probe, QRect(285, 74, 665, 467));
+    SetConfigDiff(0);
+    WrittenSettings() = CurrentSettings();
+    window.onApply();
+    QCOMPARE(probe->collects, 1);
+    QVERIFY(m_boxes.isEmpty());
+    const QByteArray dpi = m_mouse->block(Command::DpiBlock);
+    QCOMPARE(dpi.mid(1, 5), QByteArray::fromHex("0114001400"));  // level 0 enabled, steps 20/20
+    QCOMPARE(ConfigDiff(), 0);
+}
+
+void MousecfgWidgetTest::failureMessages_data()
+{
+    QTest::addColumn<bool>("asleep");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("exchange fails") << false << QStringLiteral("Send data failed, please try again.");
+    QTest::newRow("mouse asleep") << true << QStringLiteral("Mouse is sleeping or not connected.");
+}
+
+void MousecfgWidgetTest::failureMessages()
+{
+    QFETCH(bool, asleep);
+    MousecfgWidget window;
+    SetConfigDiff(1);
+    if (asleep) {
+        m_mouse->setAsleep(true);
+        QTest::qWait(200);  // the poller's first answer, from before the mouse fell asleep
+        window.slotRefreshBatteryStatus(0, 0, 0);
+    }
+    else
+        m_mouse->injectFault(Fault::WriteFails, 1000);
+    window.onApply();
+    QTEST(m_boxes.value(0), "message");
+    QCOMPARE(ConfigDiff(), 1);
+}
+
+void MousecfgWidgetTest::resetAllWritesEverything()
+{
+    MousecfgWidget window;
+    CurrentSettings().profiles[0].pollrate = 8;
+    WrittenSettings() = CurrentSettings();
+    SetConfigDiff(0);
+    m_mouse->clearLogs();
+    window.onResetAll();
+    QCOMPARE(m_boxes.value(0), QStringLiteral("Are you sure you want reset all profiles?"));
+    QCOMPARE(int(CurrentSettings().profiles[0].pollrate), 1);
+    QCOMPARE(m_mouse->commitLog(), (QVector<quint8>{0x01, 0x03, 0x02, 0x04}));
+
+    m_answer = 0;  // a refused question writes nothing
+    m_mouse->clearLogs();
+    window.onReset();
+    QVERIFY(m_mouse->commitLog().isEmpty());
+}
+
+void MousecfgWidgetTest::unplugAndPlug()
+{
+    MousecfgWidget window;
+    m_mouse->unplug(Identity::Dongle);
+    QTRY_COMPARE(window.connectedCount(), 0);
+    QTRY_COMPARE(m_boxes, QStringList{QStringLiteral("Dongle Disconnect!")});
+    QTest::qWait(300);
+    QCOMPARE(m_boxes.size(), 1);  // the start-up check and the removal ask once
+    QCOMPARE(window.connectionState(), 3);
+    m_mouse->plug(Identity::Cable);
+    QTRY_COMPARE(window.connectedCount(), 1);
+    QTRY_VERIFY(HidTransport::instance().hasCableControl());
+    QCOMPARE(window.connectionState(), 0);  // cable only
+    QCOMPARE(ConfigDiff(), 1);              // a mouse that arrives may hold anything
+}
+
+void MousecfgWidgetTest::pagesFollowTabs()
+{
+    MousecfgWidget window;
+    QCOMPARE(window.pages().size(), 0);
+    auto* lighting = new ProbePage;
+    auto* dpi = new ProbePage;
+    window.addPage(MousecfgWidget::LightingTab, lighting, QRect(0, 0, 10, 10));
+    window.addPage(MousecfgWidget::DpiTab, dpi, QRect(0, 0, 10, 10));
+    window.show();
+    window.switchPage(MousecfgWidget::DpiTab);
+    QVERIFY(dpi->isVisible());
+    QVERIFY(!lighting->isVisible());
+    const int before = dpi->retranslations;
+    window.switchLanguage(1);
+    QVERIFY(dpi->retranslations > before);
+    window.switchLanguage(0);
+
+    // A product without lighting opens the button page instead.
+    m_dir->write(QStringLiteral("DefaultProfile.bin"), m_dir->read(QStringLiteral("DefaultProfile.bin")) + "ledDisable=1\n");
+    window.switchPage(MousecfgWidget::LightingTab);
+    QCOMPARE(window.currentTab(), int(MousecfgWidget::CustomizeTab));
+}
+
+namespace {
+
+bool HasButton(const QWidget& window, const QString& text)
+{
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        if (button->text() == text)
+            return true;
+    return false;
+}
+
+} // namespace
+
+void MousecfgWidgetTest::languageSwitch()
+{
+    MousecfgWidget window;
+    QVERIFY(HasButton(window, QStringLiteral("APPLY")));  // the English translation's capitals
+    window.switchLanguage(1);
+    QVERIFY(HasButton(window, QStringLiteral("Appliquer")));
+    QCOMPARE(LangID(), 1);
+    // A language whose translation file is missing keeps the texts shown.
+    QFile::remove(m_dir->file(QStringLiteral("lang/mousecfg_en.qm")));
+    window.switchLanguage(0);
+    QVERIFY(HasButton(window, QStringLiteral("Appliquer")));
+    QCOMPARE(LangID(), 0);
+}
+
+namespace {
+
+// Runs the command-line tool without blocking this thread: the window serves it.
+int Ctl(const QStringList& args)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MOUSECFG_DEVICE"), QStringLiteral("virtual"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(MOUSECFG_CTL), QStringList{QStringLiteral("virtual")} + args);
+    while (process.state() != QProcess::NotRunning)
+        QTest::qWait(10);
+    return process.exitCode();
+}
+
+} // namespace
+
+void MousecfgWidgetTest::drivenFromOutside()
+{
+    MousecfgWidget window;
+    QTest::qWait(100);
+    QCOMPARE(Ctl({QStringLiteral("status"), QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("8")}), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(int(CurrentSettings().ProfileID), 2, 1000);
+    QCOMPARE(int(CurrentSettings().profiles[2].dpi), 1);
+    QCOMPARE(int(CurrentSettings().profiles[2].pollrate), 8);
+
+    QCOMPARE(Ctl({QStringLiteral("battery"), QStringLiteral("4150"), QStringLiteral("charging")}), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(window.batteryText(), QStringLiteral("90%"), 1000);
+    QVERIFY(window.chargingShown());
+    QCOMPARE(Ctl({QStringLiteral("sleep"), QStringLiteral("on")}), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(window.batteryText(), QStringLiteral("MOUSE OFF"), 1000);
+    QCOMPARE(Ctl({QStringLiteral("sleep"), QStringLiteral("off")}), 0);
+
+    QCOMPARE(Ctl({QStringLiteral("plug"), QStringLiteral("cable")}), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(HidTransport::instance().hasCableControl(), 2000);
+    QCOMPARE(Ctl({QStringLiteral("unplug"), QStringLiteral("all")}), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(window.connectedCount(), 0, 1000);
+    QCOMPARE(Ctl({QStringLiteral("plug"), QStringLiteral("dongle")}), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(window.connectedCount(), 1, 1000);
+    QCOMPARE(Ctl({QStringLiteral("status"), QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1")}), 2);
+}
+
+QTEST_MAIN(MousecfgWidgetTest)
+#include "tst_mousecfgwidget.moc"
