@@ -8,6 +8,7 @@
 #include "DeviceWatcher.h"
 #include "GlobalConfig.h"
 #include "HidTransport.h"
+#include "IniFile.h"
 #include "KeyTables.h"
 #include "OsdMessage.h"
 #include "PointerSpeed.h"
@@ -36,6 +37,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 #include <cstdlib>
 
 Q_LOGGING_CATEGORY(lcWindow, "mousecfg.window", QtWarningMsg)
@@ -206,6 +208,27 @@ void MousecfgWidget::BuildUi()
     m_mousePicture = new QLabel(this);
     m_mousePicture->setGeometry(ScaledRect(0, 80, 280, 360));
     m_mousePicture->setAlignment(Qt::AlignCenter);
+    for (int group = 0; group < 2; ++group) {
+        for (int i = 0; i < kHotspotCount; ++i) {
+            auto* spot = new QToolButton(this);
+            spot->setFocusPolicy(Qt::NoFocus);
+            spot->setAutoRaise(true);
+            spot->hide();
+            connect(spot, &QToolButton::clicked, this, [this, i, group] {
+                SelBtnChanged(quint8(i), quint8(group));
+                emit SelBtnSignal(quint8(i), quint8(group));
+            });
+            m_hotspots[group][i] = spot;
+        }
+    }
+    for (int w = 0; w < 2; ++w) {
+        m_wheelButtons[w] = MakeButton(nullptr, QRect(236, 128 + 30 * w, 30, 20));
+        m_wheelButtons[w]->setCheckable(true);
+        connect(m_wheelButtons[w], &QPushButton::clicked, this, [this, w] {
+            SelBtnChanged(quint8(w), 2);
+            emit SelBtnSignal(quint8(w), 2);
+        });
+    }
     auto* front = MakeButton(QT_TRANSLATE_NOOP("QObject", "Front"), QRect(50, 445, 84, 22));
     auto* side = MakeButton(QT_TRANSLATE_NOOP("QObject", "Side"), QRect(146, 445, 84, 22));
     front->setCheckable(true);
@@ -313,6 +336,7 @@ void MousecfgWidget::switchPage(int tab)
         m_tabs[t]->setChecked(t == tab);
     for (int i = 0; i < m_pages.size(); ++i)
         m_pages[i]->setVisible(m_pageTabs[i] == tab);
+    ShowSelection();
     m_tabs[LightingTab]->setVisible(!DescriptorLedDisable());
     m_tabs[MacroTab]->setVisible(!DescriptorDisableMacro());
 }
@@ -878,9 +902,108 @@ void MousecfgWidget::UpdateMousePicture()
     const QString file = m_frontView ? QStringLiteral("mouse/%1/Mouse.png").arg(product)
                                      : QStringLiteral("mouse/%1_Side.png").arg(product);
     const QPixmap picture = SkinPixmap(file);
-    m_mousePicture->setPixmap(picture.isNull() ? QPixmap()
-                                               : picture.scaled(Scaled(300), Scaled(400) * 9 / 10,
-                                                                Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QPixmap shown;
+    if (!picture.isNull())
+        shown = picture.scaled(m_mousePicture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    m_mousePicture->setPixmap(shown);
+    m_pictureFactor = picture.isNull() ? 1.0 : double(shown.width()) / picture.width();
+    m_pictureOffset = m_mousePicture->geometry().topLeft()
+        + QPoint((m_mousePicture->width() - shown.width()) / 2, (m_mousePicture->height() - shown.height()) / 2);
+
+    // Wheel pictures differ by product family.
+    static const QStringList alternativeWheels = {
+        QStringLiteral("QUARRY2"),   QStringLiteral("MERIDIAN"),  QStringLiteral("CASCADE"),
+        QStringLiteral("TUNDRA FPS"), QStringLiteral("TUNDRA"),   QStringLiteral("BASALT"),
+        QStringLiteral("BASALT3"),   QStringLiteral("LANTERN"),   QStringLiteral("7301"),
+        QStringLiteral("K430-RGB"),  QStringLiteral("7301-P5151"), QStringLiteral("DRIFTWOOD"),
+        QStringLiteral("K215"),      QStringLiteral("K216"),      QStringLiteral("K220-RGB"),
+        QStringLiteral("ORCHARD"),   QStringLiteral("K221-PRO"),  QStringLiteral("K221-RGB"),
+        QStringLiteral("K221-RGB2"), QStringLiteral("HARBOR2"),   QStringLiteral("THIMBLE2"),
+        QStringLiteral("CANOPY")};
+    const bool alternative = alternativeWheels.contains(ConfigCurrentProductName());
+    m_wheelButtons[0]->setPixmapFiles(alternative ? QStringList{QStringLiteral("btn_up4.png"), QStringLiteral("btn_up3.png")}
+                                                  : QStringList{QStringLiteral("btn_up2.png"), QStringLiteral("btn_up1.png")});
+    m_wheelButtons[1]->setPixmapFiles(alternative ? QStringList{QStringLiteral("btn_down4.png"), QStringLiteral("btn_down3.png")}
+                                                  : QStringList{QStringLiteral("btn_down2.png"), QStringLiteral("btn_down1.png")});
+    LoadHotspots();
+}
+
+void MousecfgWidget::LoadHotspots()
+{
+    const QString product = ConfigCurrentProductName().isEmpty() ? DescriptorProductName()
+                                                                 : ConfigCurrentProductName();
+    auto ini = OpenIni(SkinPath(QStringLiteral("mouse/%1/Hotspots.ini").arg(product)));
+    static const char* const groups[2] = {"Front/", "Side/"};
+    for (int group = 0; group < 2; ++group) {
+        for (int i = 0; i < kHotspotCount; ++i) {
+            // "x,y,w,h" unquoted reads as a list of four.
+            const QStringList parts = ini->value(QLatin1String(groups[group]) + QString::number(i + 1))
+                                          .toStringList();
+            QRect rect;
+            if (parts.size() == 4) {
+                bool ok[4] = {};
+                const int x = parts[0].toInt(&ok[0]), y = parts[1].toInt(&ok[1]);
+                const int w = parts[2].toInt(&ok[2]), h = parts[3].toInt(&ok[3]);
+                // Picture coordinates only: anything else would put a button anywhere.
+                if (ok[0] && ok[1] && ok[2] && ok[3] && x >= 0 && y >= 0 && w > 0 && h > 0 && x + w <= 2000
+                    && y + h <= 2000)
+                    rect = QRect(x, y, w, h);
+            }
+            m_hotspotRects[group][i] = rect;
+        }
+    }
+    ShowSelection();
+}
+
+void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
+{
+    if (iType > 2 || iBtn >= kHotspotCount || (iType == 2 && iBtn > 1))
+        return;
+    m_selectedIndex = iBtn;
+    m_selectedGroup = iType;
+    ShowSelection();
+}
+
+void MousecfgWidget::ShowSelection()
+{
+    const bool customize = m_currentTab == CustomizeTab;
+    const int viewGroup = m_frontView ? 0 : 1;
+    const QString accent = AccentCss();
+    for (int group = 0; group < 2; ++group) {
+        for (int i = 0; i < kHotspotCount; ++i) {
+            QToolButton* spot = m_hotspots[group][i];
+            const QRect& r = m_hotspotRects[group][i];
+            const bool visible = customize && group == viewGroup && !r.isEmpty();
+            spot->setVisible(visible);
+            if (!visible)
+                continue;
+            spot->setGeometry(m_pictureOffset.x() + int(r.x() * m_pictureFactor),
+                              m_pictureOffset.y() + int(r.y() * m_pictureFactor), int(r.width() * m_pictureFactor),
+                              int(r.height() * m_pictureFactor));
+            const bool selected = m_selectedGroup == group && m_selectedIndex == i;
+            spot->setStyleSheet(selected ? QStringLiteral("QToolButton { border: 2px solid %1; border-radius: 4px; }").arg(accent)
+                                         : QStringLiteral("QToolButton { border: none; } QToolButton:hover { border: 1px solid rgba(255,255,255,120); border-radius: 4px; }"));
+            spot->raise();
+        }
+    }
+    for (int w = 0; w < 2; ++w) {
+        m_wheelButtons[w]->setVisible(customize && m_frontView);
+        m_wheelButtons[w]->setChecked(m_selectedGroup == 2 && m_selectedIndex == w);
+    }
+}
+
+void MousecfgWidget::slotMouseOver(int index, bool bType)
+{
+    if (index < 0 || index >= kHotspotCount)
+        return;
+    const QString product = ConfigCurrentProductName().isEmpty() ? DescriptorProductName()
+                                                                 : ConfigCurrentProductName();
+    const QString file = bType ? QStringLiteral("mouse/%1/mouse_%2.png").arg(product).arg(index + 1)
+                               : QStringLiteral("mouse/%1/Mouse.png").arg(product);
+    const QPixmap picture = SkinPixmap(file);
+    if (!m_frontView || picture.isNull())
+        return;
+    m_mousePicture->setPixmap(picture.scaled(m_mousePicture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent*)

@@ -16,6 +16,7 @@ class ProfileManager;
 class QLabel;
 class QMenu;
 class QTimer;
+class QToolButton;
 class TarnGetBatteryThread;
 class TarnLineEdit;
 class TarnProcessbar;
@@ -48,8 +49,15 @@ public:
     // Writes CurrentSettings behind the busy dialog; shows the failure message. Returns the result.
     quint8 StartWrite(bool writeAll = false);
 
+    static constexpr int kHotspotCount = 20;
+    // The header selection: (index, group) with group 0 front, 1 side, 2 wheel buttons.
+    int selectedButton() const { return m_selectedIndex; }
+    int selectedGroup() const { return m_selectedGroup; }
+
 signals:
     void OsdTextSignal(const QString& text);
+    // The user picked a button on the picture; the button page follows.
+    void SelBtnSignal(quint8 iBtn, quint8 iType);
 
 public slots:
     void slotWarning();
@@ -73,6 +81,9 @@ public slots:
     void switchSlot(int slot);
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void showRequested();
+    void SelBtnChanged(quint8 iBtn, quint8 iType);
+    // Hovering a button's row shows the picture with that button lit.
+    void slotMouseOver(int index, bool bType);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -112,6 +123,8 @@ private:
     void RebuildProfileMenus();
     void UpdateConnectionState();
     void UpdateMousePicture();
+    void LoadHotspots();
+    void ShowSelection();
     void UpdateTrayToolTip();
     void SendOsd(const QString& text);
     void ShowWarning(const QString& text);
@@ -150,6 +163,13 @@ private:
     QLabel* m_titleLabel = nullptr;
     QLabel* m_versionLabel = nullptr;
     QLabel* m_slotIndicators[kProfileCount] = {};
+    QToolButton* m_hotspots[2][kHotspotCount] = {};
+    TarnPushButton* m_wheelButtons[2] = {};
+    QRect m_hotspotRects[2][kHotspotCount];  // in picture pixels; empty: no such button
+    int m_selectedIndex = 0;
+    int m_selectedGroup = 0;
+    double m_pictureFactor = 1.0;
+    QPoint m_pictureOffset;
     QVector<QPair<QWidget*, const char*>> m_texts;  // widgets whose text is a translatable caption
     QVector<QWidget*> m_headerControls;
 

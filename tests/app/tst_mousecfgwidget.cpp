@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QtTest>
 
 using Identity = VirtualMouse::Identity;
@@ -57,6 +58,7 @@ private slots:
     void pagesFollowTabs();
     void languageSwitch();
     void drivenFromOutside();
+    void hotspotsSelectButtons();
 
 private:
     void copyAppDir();
@@ -346,6 +348,38 @@ void MousecfgWidgetTest::drivenFromOutside()
     QCOMPARE(Ctl({QStringLiteral("plug"), QStringLiteral("dongle")}), 0);
     QTRY_COMPARE_WITH_TIMEOUT(window.connectedCount(), 1, 1000);
     QCOMPARE(Ctl({QStringLiteral("status"), QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1")}), 2);
+}
+
+void MousecfgWidgetTest::hotspotsSelectButtons()
+{
+    // The model's button positions come with its pictures.
+    m_dir->write(QStringLiteral("skin/mouse/X8 Wireless/Hotspots.ini"),
+                 "[Front]\n1=78,29,70,157\n3=140,60,20,50\n9=bad\n10=-5,0,10,10\n[Side]\n4=138,140,22,50\n");
+    MousecfgWidget window;
+    window.show();
+    QSignalSpy selections(&window, &MousecfgWidget::SelBtnSignal);
+    const auto visibleSpots = [&window] {
+        QList<QToolButton*> spots;
+        for (QToolButton* spot : window.findChildren<QToolButton*>())
+            if (spot->isVisible())
+                spots << spot;
+        return spots;
+    };
+    QVERIFY(visibleSpots().isEmpty());  // only on the button page
+    window.switchPage(MousecfgWidget::CustomizeTab);
+    const QList<QToolButton*> spots = visibleSpots();
+    QCOMPARE(spots.size(), 2);  // malformed and negative positions give no button
+    QTest::mouseClick(spots.last(), Qt::LeftButton);
+    QCOMPARE(selections.count(), 1);
+    QCOMPARE(window.selectedGroup(), 0);
+    QVERIFY(window.selectedButton() == 0 || window.selectedButton() == 2);
+    window.SelBtnChanged(1, 2);  // wheel down
+    QCOMPARE(window.selectedGroup(), 2);
+    window.SelBtnChanged(5, 2);  // no third wheel button
+    QCOMPARE(window.selectedButton(), 1);
+    const QByteArray grabs = qgetenv("MOUSECFG_GRAB_DIR");
+    if (!grabs.isEmpty())
+        window.grab().save(QString::fromLocal8Bit(grabs) + QStringLiteral("/customize.png"));
 }
 
 QTEST_MAIN(MousecfgWidgetTest)
