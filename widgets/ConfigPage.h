@@ -14,7 +14,8 @@ class ConfigPage : public QWidget
 public:
     using QWidget::QWidget;
 
-    // Show the current slot's record (and the global options) of `settings`.
+    // Show the current slot's record (and the global options) of `settings`. Pages that
+    // edit in place (lighting, buttons) change CurrentSettings() directly.
     virtual void refreshFrom(const SettingsRecord& settings) = 0;
     // Put the page's edits into `settings` (Apply); pages that edit in place do nothing.
     virtual void collectInto(SettingsRecord& settings) = 0;
