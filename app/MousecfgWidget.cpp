@@ -22,6 +22,7 @@
 #include "TarnProcessDialog.h"
 #include "TarnProcessbar.h"
 #include "TarnPushButton.h"
+#include "TarnReportRate.h"
 #include "UiContext.h"
 #include "VirtualHidBackend.h"
 #include "VirtualMouseControl.h"
@@ -54,17 +55,6 @@ const char* const kTabTexts[MousecfgWidget::TabCount] = {
     QT_TRANSLATE_NOOP("QObject", "DPI"), QT_TRANSLATE_NOOP("QObject", "MACRO")};
 
 QString Tr(const char* text) { return QObject::tr(text); }
-
-QString RateText(int code)
-{
-    switch (code) {
-    case 8: return QStringLiteral("125 HZ");
-    case 4: return QStringLiteral("250 HZ");
-    case 2: return QStringLiteral("500 HZ");
-    case 1: return QStringLiteral("1000 HZ");
-    default: return QString();
-    }
-}
 
 QString UpdaterPath() { return SkinPath(QStringLiteral("mouse/bin/UPDATER-A-VER1.6")); }
 
@@ -447,6 +437,7 @@ void MousecfgWidget::StartSession()
 
 void MousecfgWidget::ReloadSettings()
 {
+    m_storeStamp = ConfigStoreStamp();
     LoadSettings(WrittenSettings());
     CurrentSettings() = WrittenSettings();
     WriteDefaultProfileFile();
@@ -646,7 +637,7 @@ void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
     CurrentSettings().active().pollrate = iRate;
     RefreshPages();
-    SendOsd(RateText(iRate));
+    SendOsd(TarnReportRate::RateText(iRate));
 }
 
 void MousecfgWidget::SendOsd(const QString& text)
@@ -669,6 +660,15 @@ void MousecfgWidget::slotLiftChange(quint8 iLift) { CurrentSettings().LiftHigh =
 
 quint8 MousecfgWidget::StartWrite(bool writeAll)
 {
+    // Settings changed by the command-line tool since they were loaded: writing this copy
+    // would undo them, so show them again instead.
+    if (ConfigStoreStamp() != m_storeStamp) {
+        ShowWarning(tr("The stored settings were changed by another program. They are shown again now; "
+                       "please make your changes once more."));
+        ReloadSettings();
+        RefreshPages();
+        return ExchangeResult::Success;
+    }
     TarnProcessDialog dialog(this);
     auto* thread = new TarnProcessThread;
     thread->setWriteAll(writeAll);

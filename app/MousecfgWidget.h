@@ -140,6 +140,7 @@ private:
     bool m_frontView = true;
     int m_currentTab = 0;
     int m_langId = 0;
+    int m_storeStamp = 0;  // the stored settings' stamp when they were last loaded
     QPoint m_dragOffset;
     bool m_dragging = false;
 

@@ -2,17 +2,24 @@
 
 #include "MousecfgWidget.h"
 #include "PlaceholderPage.h"
+#include "TarnColorWindow.h"
+#include "TarnDPIWindow.h"
+#include "TarnPointSpeed.h"
+#include "TarnReportRate.h"
 
 #include <QRect>
 
 void InstallPages(MousecfgWidget& window)
 {
-    window.addPage(MousecfgWidget::LightingTab, new PlaceholderPage(QT_TRANSLATE_NOOP("QObject", "LIGHTING")),
-                   QRect(285, 342, 664, 199));
+    window.addPage(MousecfgWidget::LightingTab, new TarnColorWindow, QRect(285, 342, 664, 199));
     window.addPage(MousecfgWidget::CustomizeTab, new PlaceholderPage(QT_TRANSLATE_NOOP("QObject", "CUSTOMIZE")),
                    QRect(285, 342, 664, 199));
-    window.addPage(MousecfgWidget::DpiTab, new PlaceholderPage(QT_TRANSLATE_NOOP("QObject", "DPI")),
-                   QRect(285, 74, 665, 467));
+    window.addPage(MousecfgWidget::DpiTab, new TarnDPIWindow, QRect(286, 75, 456, 386));
+    // Added after the DPI page so it stays on top where the two meet.
+    window.addPage(MousecfgWidget::DpiTab, new TarnPointSpeed, QRect(286, 413, 506, 77));
+    auto* reportRate = new TarnReportRate;
+    window.addPage(MousecfgWidget::DpiTab, reportRate, QRect(746, 75, 180, 200));
+    QObject::connect(reportRate, &TarnReportRate::RefreshLift, &window, &MousecfgWidget::slotLiftChange);
     window.addPage(MousecfgWidget::MacroTab, new PlaceholderPage(QT_TRANSLATE_NOOP("QObject", "MACRO")),
                    QRect(285, 74, 665, 467));
 }

@@ -25,6 +25,7 @@ constexpr IntConfigKey BatteryFull{"Config/BatteryFull", 4200};
 constexpr IntConfigKey GColorID{"Config/GColorID", 0};
 constexpr IntConfigKey MouseSensor{"MouseSenSor/1", 0};
 constexpr IntConfigKey LanguageCount{"FONT_LIST/LANGNUM", 0};
+constexpr IntConfigKey StoreStamp{"Config/ExternalEdit", 0};
 constexpr StringConfigKey CurrentProductName{"Config/CurrentProductName"};
 constexpr StringConfigKey Model{"Config/Model"};
 constexpr StringConfigKey MouseList0{"Mouse_List/0"};
@@ -41,6 +42,10 @@ int ConfigCount();
 void SetConfigCount(int count);
 QString ConfigProfileName(int index);        // Config/Profile1..5 for index 0..4
 void SetConfigProfileName(int index, const QString& name);
+// Raised by every program other than the window that changes the stored settings, so the
+// window knows its copy is stale before it writes.
+int ConfigStoreStamp();
+void BumpConfigStoreStamp();
 int ConfigDiff();
 void SetConfigDiff(int diff);
 QString ConfigCurrentProductName();

@@ -37,6 +37,9 @@ SensorRange SensorStepRange(int sensor, bool extendedRange, const QString& produ
 
 int StepToDpi(int sensor, int s)
 {
+    // Steps come from files too; no sensor has more than a thousand.
+    if (s < 0 || s > 100000)
+        return 0;
     switch (sensor) {
     case 3104:
     case 31042:

@@ -1,6 +1,7 @@
 // The main window on the virtual mouse: battery display, status handling, the write
 // flows and their failure messages, plug and unplug, page switching.
 #include "ConfigPage.h"
+#include "ConfigFiles.h"
 #include "GlobalConfig.h"
 #include "HidTransport.h"
 #include "MousecfgWidget.h"
@@ -59,6 +60,7 @@ private slots:
     void languageSwitch();
     void drivenFromOutside();
     void hotspotsSelectButtons();
+    void storedSettingsChangedElsewhere();
 
 private:
     void copyAppDir();
@@ -380,6 +382,28 @@ void MousecfgWidgetTest::hotspotsSelectButtons()
     const QByteArray grabs = qgetenv("MOUSECFG_GRAB_DIR");
     if (!grabs.isEmpty())
         window.grab().save(QString::fromLocal8Bit(grabs) + QStringLiteral("/customize.png"));
+}
+
+void MousecfgWidgetTest::storedSettingsChangedElsewhere()
+{
+    MousecfgWidget window;
+    CurrentSettings().profiles[0].pollrate = 4;  // an edit in the window
+    {
+        // The command-line tool stores another rate for the same profile.
+        SettingsRecord other;
+        LoadSettings(other);
+        other.profiles[0].pollrate = 8;
+        SaveSettings(other);
+        BumpConfigStoreStamp();
+    }
+    m_mouse->clearLogs();
+    window.onApply();
+    QCOMPARE(m_boxes.size(), 1);
+    QVERIFY(m_boxes.first().startsWith(QStringLiteral("The stored settings were changed by another program.")));
+    QVERIFY(m_mouse->commitLog().isEmpty());                  // nothing written over it
+    QCOMPARE(int(CurrentSettings().profiles[0].pollrate), 8);  // the stored change is shown
+    window.onApply();                                         // the next Apply writes again
+    QCOMPARE(m_boxes.size(), 1);
 }
 
 QTEST_MAIN(MousecfgWidgetTest)
