@@ -307,9 +307,16 @@ bool SaveSettings(const SettingsRecord& record)
         ini->setValue(QStringLiteral("Config/Profile1"), record.names[0]);
         ok = Flush(*ini) && ok;
     }
-    if (!IsProfileFileNameSafe(record.names[0]))
-        return false;
-    return SaveProfileFile(record.profiles[0], ProfileFilePath(record.names[0])) && ok;
+    // Every slot, not only the first: the pages edit whichever slot is active, and an
+    // edit that only reached the mouse would be gone at the next start.
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (!IsProfileFileNameSafe(record.names[i])) {
+            ok = false;
+            continue;
+        }
+        ok = SaveProfileFile(record.profiles[i], ProfileFilePath(record.names[i])) && ok;
+    }
+    return ok;
 }
 
 QString ReadMouseName(const QString& path)

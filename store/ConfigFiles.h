@@ -13,8 +13,8 @@ class QSettings;
 // then the descriptor's button matrix. Missing files load as zeros, as does a profile
 // whose name would leave the Profile folder.
 void LoadSettings(SettingsRecord& record);
-// Config keys and profile 0 (the only profile the write path changes). False when a file
-// could not be written or profile 0's name would leave its folder.
+// Config keys (Config/Profile1 among the names) and the five slots' profile files. False
+// when a file could not be written or a slot name would leave its folder.
 bool SaveSettings(const SettingsRecord& record);
 
 void LoadProfileFile(ProfileRecord& profile, const QString& path);

@@ -76,8 +76,8 @@ void SetConfigProfileName(int index, const QString& name)
     WriteValue(ConfigIniPath(), QStringLiteral("Config/Profile%1").arg(index + 1), name);
 }
 
-int ConfigStoreStamp() { return ReadConfigInt(ConfigKeys::StoreStamp); }
-void BumpConfigStoreStamp() { WriteConfigInt(ConfigKeys::StoreStamp, ConfigStoreStamp() + 1); }
+int ConfigStoreStamp() { return ReadConfigInt(ConfigKeys::ExternalEdit); }
+void BumpConfigStoreStamp() { WriteConfigInt(ConfigKeys::ExternalEdit, ConfigStoreStamp() + 1); }
 int ConfigDiff() { return ReadConfigInt(ConfigKeys::Diff); }
 void SetConfigDiff(int diff) { WriteConfigInt(ConfigKeys::Diff, diff); }
 QString ConfigCurrentProductName() { return ReadConfigString(ConfigKeys::CurrentProductName); }

@@ -13,6 +13,7 @@
 #include "PointerSpeed.h"
 #include "ProfileWriter.h"
 #include "SensorDpi.h"
+#include "SettingsCommands.h"
 #include "TarnGetBatteryThread.h"
 #include "VirtualHidBackend.h"
 #include "VirtualMouse.h"
@@ -53,6 +54,9 @@ const char* const kHelp =
     "  write               write every stored setting and the macros to the mouse\n"
     "  select N            make profile N (1-5) active on the mouse\n"
     "  listen SECONDS      print the status reports the mouse sends while you press its buttons\n"
+    "  show [--json] [--profile N]   the stored DPI, report-rate, sensor and lighting settings\n"
+    "  set [--profile N] SETTING VALUE... [--write]   change one stored setting; --write also\n"
+    "                      writes it to the mouse (settings listed below)\n"
     "  virtual dump        the virtual mouse's memory, decoded\n"
     "  virtual plug|unplug dongle|cable|all\n"
     "  virtual status PROFILE LEVEL RATE   make the virtual mouse report a change (1-based; RATE\n"
@@ -384,7 +388,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        out() << kHelp;
+        out() << kHelp << SetCommandHelp();
         return args.isEmpty() ? Usage : Ok;
     }
     const QString command = args.takeFirst();
@@ -399,6 +403,10 @@ int main(int argc, char** argv)
         code = Select(args[0]);
     else if (command == QLatin1String("listen") && args.size() == 1)
         code = Listen(args[0]);
+    else if (command == QLatin1String("show"))
+        code = ShowCommand(args, out(), err());
+    else if (command == QLatin1String("set"))
+        code = SetCommand(args, out(), err());
     else if (command == QLatin1String("virtual") && !args.isEmpty())
         code = VirtualCommand(args);
     else

@@ -21,7 +21,7 @@ private slots:
     void missingProfileFileLoadsZeros();
     void firstStartWithoutConfigs();
     void loadAndSaveFollowProfileNames();
-    void saveSettingsWritesOnlyProfileZero();
+    void saveSettingsWritesEverySlot();
     void saveActiveDpiLevel();
     void exportImportRoundTrip();
     void exportReplacesAnExistingFile();
@@ -279,18 +279,19 @@ void ConfigFilesTest::loadAndSaveFollowProfileNames()
     QCOMPARE(int(again.profiles[0].pollrate), 8);
 }
 
-void ConfigFilesTest::saveSettingsWritesOnlyProfileZero()
+void ConfigFilesTest::saveSettingsWritesEverySlot()
 {
     TestAppDir dir;
     SettingsRecord s;
     s.names = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("E")};
     s.profiles[1] = DistinctProfile(1);
     QVERIFY(SaveSettings(s));
-    QVERIFY(QFileInfo::exists(ProfileFilePath(QStringLiteral("A"))));
-    QVERIFY(!QFileInfo::exists(ProfileFilePath(QStringLiteral("B"))));
+    ProfileRecord b;
+    LoadProfileFile(b, ProfileFilePath(QStringLiteral("B")));
+    CompareProfiles(b, DistinctProfile(1));  // an edit of slot 2 survives a restart
     auto ini = OpenIni(ConfigIniPath());
     QCOMPARE(ini->value(QStringLiteral("Config/Profile1")).toString(), QStringLiteral("A"));
-    QVERIFY(!ini->contains(QStringLiteral("Config/Profile2")));
+    QVERIFY(!ini->contains(QStringLiteral("Config/Profile2")));  // names belong to profile management
 }
 
 void ConfigFilesTest::saveActiveDpiLevel()
