@@ -964,6 +964,13 @@ void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
     ShowSelection();
 }
 
+void MousecfgWidget::slotGotoMacro(quint8 iBtn) { switchPage(iBtn); }
+
+void MousecfgWidget::slotPopOneClickBox()
+{
+    ShowWarning(QCoreApplication::translate("QObject", "AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
+}
+
 void MousecfgWidget::ShowSelection()
 {
     const bool customize = m_currentTab == CustomizeTab;

@@ -82,6 +82,8 @@ public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void showRequested();
     void SelBtnChanged(quint8 iBtn, quint8 iType);
+    void slotGotoMacro(quint8 iBtn);
+    void slotPopOneClickBox();
     // Hovering a button's row shows the picture with that button lit.
     void slotMouseOver(int index, bool bType);
 

@@ -2,9 +2,11 @@
 
 #include "MousecfgWidget.h"
 #include "PlaceholderPage.h"
+#include "TarnBtnWindow.h"
 #include "TarnColorWindow.h"
 #include "TarnDPIWindow.h"
 #include "TarnPointSpeed.h"
+#include "TarnMessageBox.h"
 #include "TarnReportRate.h"
 
 #include <QRect>
@@ -12,8 +14,14 @@
 void InstallPages(MousecfgWidget& window)
 {
     window.addPage(MousecfgWidget::LightingTab, new TarnColorWindow, QRect(285, 342, 664, 199));
-    window.addPage(MousecfgWidget::CustomizeTab, new PlaceholderPage(QT_TRANSLATE_NOOP("QObject", "CUSTOMIZE")),
-                   QRect(285, 342, 664, 199));
+    auto* buttons = new TarnBtnWindow;
+    window.addPage(MousecfgWidget::CustomizeTab, buttons, QRect(285, 342, 664, 199));
+    // The picture's hot-spots and the page's rows select the same button.
+    QObject::connect(&window, &MousecfgWidget::SelBtnSignal, buttons, &TarnBtnWindow::SelBtnControl);
+    QObject::connect(buttons, &TarnBtnWindow::SelBtnSignal, &window, &MousecfgWidget::SelBtnChanged);
+    QObject::connect(buttons, &TarnBtnWindow::MouseOverSignal, &window, &MousecfgWidget::slotMouseOver);
+    QObject::connect(buttons, &TarnBtnWindow::GotoMacroTab, &window, &MousecfgWidget::slotGotoMacro);
+    QObject::connect(buttons, &TarnBtnWindow::PopOneClickBox, &window, &MousecfgWidget::slotPopOneClickBox);
     window.addPage(MousecfgWidget::DpiTab, new TarnDPIWindow, QRect(286, 75, 456, 386));
     // Added after the DPI page so it stays on top where the two meet.
     window.addPage(MousecfgWidget::DpiTab, new TarnPointSpeed, QRect(286, 413, 506, 77));

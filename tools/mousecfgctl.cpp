@@ -13,6 +13,7 @@
 #include "PointerSpeed.h"
 #include "ProfileWriter.h"
 #include "SensorDpi.h"
+#include "MacroCommands.h"
 #include "SettingsCommands.h"
 #include "TarnGetBatteryThread.h"
 #include "VirtualHidBackend.h"
@@ -57,6 +58,7 @@ const char* const kHelp =
     "  show [--json] [--profile N]   the stored DPI, report-rate, sensor and lighting settings\n"
     "  set [--profile N] SETTING VALUE... [--write]   change one stored setting; --write also\n"
     "                      writes it to the mouse (settings listed below)\n"
+    "  macro list|show|import|export|delete|rename|gun ...   the stored macros (see below)\n"
     "  virtual dump        the virtual mouse's memory, decoded\n"
     "  virtual plug|unplug dongle|cable|all\n"
     "  virtual status PROFILE LEVEL RATE   make the virtual mouse report a change (1-based; RATE\n"
@@ -388,7 +390,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        out() << kHelp << SetCommandHelp();
+        out() << kHelp << SetCommandHelp() << MacroCommandHelp();
         return args.isEmpty() ? Usage : Ok;
     }
     const QString command = args.takeFirst();
@@ -407,6 +409,8 @@ int main(int argc, char** argv)
         code = ShowCommand(args, out(), err());
     else if (command == QLatin1String("set"))
         code = SetCommand(args, out(), err());
+    else if (command == QLatin1String("macro"))
+        code = MacroCommand(args, out(), err());
     else if (command == QLatin1String("virtual") && !args.isEmpty())
         code = VirtualCommand(args);
     else
