@@ -1,10 +1,11 @@
 #include "Pages.h"
 
+#include "MacroDialog.h"
 #include "MousecfgWidget.h"
-#include "PlaceholderPage.h"
 #include "TarnBtnWindow.h"
 #include "TarnColorWindow.h"
 #include "TarnDPIWindow.h"
+#include "TarnGunsetDialog.h"
 #include "TarnPointSpeed.h"
 #include "TarnMessageBox.h"
 #include "TarnReportRate.h"
@@ -28,6 +29,8 @@ void InstallPages(MousecfgWidget& window)
     auto* reportRate = new TarnReportRate;
     window.addPage(MousecfgWidget::DpiTab, reportRate, QRect(746, 75, 180, 200));
     QObject::connect(reportRate, &TarnReportRate::RefreshLift, &window, &MousecfgWidget::slotLiftChange);
-    window.addPage(MousecfgWidget::MacroTab, new PlaceholderPage(QT_TRANSLATE_NOOP("QObject", "MACRO")),
-                   QRect(285, 74, 665, 467));
+    auto* macroPage = new MacroDialog;
+    macroPage->setGunSetHook([macroPage](QString& savedName) { return TarnGunsetDialog::Run(macroPage, savedName); });
+    window.addPage(MousecfgWidget::MacroTab, macroPage, QRect(285, 74, 665, 467));
+    QObject::connect(macroPage, &MacroDialog::EnableButtonsSignal, &window, &MousecfgWidget::slotEnableButtons);
 }

@@ -146,18 +146,18 @@
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="54"/>
-        <location filename="../../app/Pages.cpp" line="15"/>
         <source>CUSTOMIZE</source>
         <translation>CUSTOMIZE</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="55"/>
+        <location filename="../../buttons/dialogs/TarnSniperWindow.cpp" line="82"/>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="121"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="55"/>
-        <location filename="../../app/Pages.cpp" line="23"/>
         <source>MACRO</source>
         <translation>MACRO</translation>
     </message>
@@ -178,11 +178,14 @@
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="269"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="76"/>
         <source>COPY</source>
         <translation>COPY</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="271"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="69"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="582"/>
         <source>DELETE</source>
         <translation>DELETE</translation>
     </message>
@@ -203,6 +206,7 @@
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="281"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="601"/>
         <source>SAVE</source>
         <translation>SAVE</translation>
     </message>
@@ -213,13 +217,19 @@
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="285"/>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="155"/>
         <location filename="../../lighting/TarnColorArea.cpp" line="166"/>
+        <location filename="../../buttons/dialogs/TarnSkinDialog.cpp" line="66"/>
+        <location filename="../../buttons/keys/TarnKeyCaptureDialog.cpp" line="82"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="287"/>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="156"/>
         <location filename="../../lighting/TarnColorArea.cpp" line="167"/>
+        <location filename="../../buttons/dialogs/TarnSkinDialog.cpp" line="67"/>
+        <location filename="../../buttons/keys/TarnKeyCaptureDialog.cpp" line="83"/>
         <source>Cancel</source>
         <translation>CANCEL</translation>
     </message>
@@ -227,6 +237,11 @@
         <location filename="../../app/MousecfgWidget.cpp" line="289"/>
         <source>Apply</source>
         <translation>APPLY</translation>
+    </message>
+    <message>
+        <location filename="../../app/MousecfgWidget.cpp" line="971"/>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
     </message>
     <message>
         <location filename="../../app/profiles/ProfileManager.cpp" line="15"/>
@@ -305,11 +320,13 @@
     </message>
     <message>
         <location filename="../../macros/MacroEvent.cpp" line="27"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="73"/>
         <source>MOVE UP</source>
         <translation>MOVE UP</translation>
     </message>
     <message>
         <location filename="../../macros/MacroEvent.cpp" line="28"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="74"/>
         <source>MOVE DOWN</source>
         <translation>MOVE DOWN</translation>
     </message>
@@ -337,9 +354,115 @@
         <translation>LINK XY</translation>
     </message>
     <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="86"/>
+        <source>Gun Set</source>
+        <translation>Gun Set</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="102"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="597"/>
+        <source>GUN SET</source>
+        <translation>GUN SET</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="111"/>
+        <source>GUNFILE NAME</source>
+        <translation>GUNFILE NAME</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="121"/>
+        <source>BULLETS</source>
+        <translation>BULLETS</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="135"/>
+        <source>DELAY(MS)</source>
+        <translation>DELAY(MS)</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="136"/>
+        <source>VERTICAL</source>
+        <translation>VERTICAL</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="136"/>
+        <source>+ DOWN / - UP</source>
+        <translation>+ DOWN / - UP</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="137"/>
+        <source>HORIZONTAL</source>
+        <translation>HORIZONTAL</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="137"/>
+        <source>+ RIGHT / - LEFT</source>
+        <translation>+ RIGHT / - LEFT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="147"/>
+        <source>VERTICAL: + DOWN / - UP     HORIZONTAL: + RIGHT / - LEFT</source>
+        <translation>VERTICAL: + DOWN / - UP     HORIZONTAL: + RIGHT / - LEFT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="189"/>
+        <source>1 BULLET</source>
+        <translation>1 BULLET</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="189"/>
+        <source>%1 BULLETS</source>
+        <translation>%1 BULLETS</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="237"/>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="243"/>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="307"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="887"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="1032"/>
         <location filename="../../performance/sensor/MouseSettingsLauncher.cpp" line="65"/>
+        <location filename="../../buttons/dialogs/TarnSkinDialog.cpp" line="143"/>
         <source>Warning</source>
         <translation>WARNING</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="237"/>
+        <source>Please input file name.</source>
+        <translation>Please input file name.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="244"/>
+        <source>This name cannot be used as a file name.</source>
+        <translation>This name cannot be used as a file name.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="245"/>
+        <source>Do not use / or \, nor . or .. alone.</source>
+        <translation>Do not use / or \, nor . or .. alone.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="282"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="732"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="742"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="803"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="893"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="968"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="1248"/>
+        <source>WARNING</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="283"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="804"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="894"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="969"/>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>TOO MANY MACROS TO BE CREATE!</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="308"/>
+        <source>The macro file could not be written.</source>
+        <translation>The macro file could not be written.</translation>
     </message>
     <message>
         <location filename="../../performance/sensor/MouseSettingsLauncher.cpp" line="72"/>
@@ -551,6 +674,638 @@
         <location filename="../../lighting/TarnColorWindow.cpp" line="332"/>
         <source>COLOR</source>
         <translation>COLOR</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="70"/>
+        <source>EDIT</source>
+        <translation>EDIT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="71"/>
+        <source>TOP</source>
+        <translation>TOP</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="72"/>
+        <source>BOTTOM</source>
+        <translation>BOTTOM</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="75"/>
+        <source>CLEAR</source>
+        <translation>CLEAR</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="77"/>
+        <source>CUT</source>
+        <translation>CUT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="78"/>
+        <source>PASTE</source>
+        <translation>PASTE</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="82"/>
+        <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="94"/>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>LOOPS TIME(1-255)</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="83"/>
+        <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="94"/>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="84"/>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="570"/>
+        <source>MACRO NAME</source>
+        <translation>MACRO NAME</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="571"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="584"/>
+        <source>MOUSE ACTION</source>
+        <translation>MOUSE ACTION</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="572"/>
+        <source>MOUSE COMMAND</source>
+        <translation>MOUSE COMMAND</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="576"/>
+        <source>PRESS DOWN</source>
+        <translation>PRESS DOWN</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="577"/>
+        <source>BOUNCE UP</source>
+        <translation>BOUNCE UP</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="581"/>
+        <source>NEW</source>
+        <translation>NEW</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="583"/>
+        <source>CHANGE NAME</source>
+        <translation>CHANGE NAME</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="585"/>
+        <source>Only keys typed into this window are recorded.</source>
+        <translation>Only keys typed into this window are recorded.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="589"/>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="590"/>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="591"/>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>RECORD DELAYS BETWEEN ACTION</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="592"/>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>INSERT DEFAULT DELAY</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="593"/>
+        <source>RECORD AFTER</source>
+        <translation>RECORD AFTER</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="596"/>
+        <source>INSERT DELAY</source>
+        <translation>INSERT DELAY</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="598"/>
+        <source>IMPORT</source>
+        <translation>IMPORT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="599"/>
+        <source>EXPORT</source>
+        <translation>EXPORT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="600"/>
+        <source>BATCH</source>
+        <translation>BATCH</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="602"/>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="603"/>
+        <location filename="../../macros/page/MacroEventTable.cpp" line="49"/>
+        <source>KEY</source>
+        <translation>KEY</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="604"/>
+        <source>MOVEMENT</source>
+        <translation>MOVEMENT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="605"/>
+        <source>DISTANCE</source>
+        <translation>DISTANCE</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="606"/>
+        <source>DELAY</source>
+        <translation>DELAY</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="733"/>
+        <source>THE MACRO HAS CHANGES THAT ARE NOT SAVED.</source>
+        <translation>THE MACRO HAS CHANGES THAT ARE NOT SAVED.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="734"/>
+        <source>DISCARD THEM?</source>
+        <translation>DISCARD THEM?</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="743"/>
+        <source>THIS NAME CANNOT BE USED FOR A MACRO.</source>
+        <translation>THIS NAME CANNOT BE USED FOR A MACRO.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="744"/>
+        <source>A NAME MUST NOT CONTAIN &quot;/&quot; OR BE &quot;..&quot;.</source>
+        <translation>A NAME MUST NOT CONTAIN "/" OR BE "..".</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="877"/>
+        <source>Load Macro File</source>
+        <translation>Load Macro File</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="878"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="941"/>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Macro File(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="887"/>
+        <source>Macro Exist!</source>
+        <translation>Macro Exist!</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="935"/>
+        <source>Save Macro File</source>
+        <translation>Save Macro File</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="1033"/>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="1249"/>
+        <source>A MACRO HOLDS AT MOST %1 ACTIONS.</source>
+        <translation>A MACRO HOLDS AT MOST %1 ACTIONS.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroEventTable.cpp" line="49"/>
+        <source>ACTION</source>
+        <translation>ACTION</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroEventTable.cpp" line="49"/>
+        <source>DELAY(ms)</source>
+        <translation>DELAY(ms)</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/TarnMacroItemDelegate.cpp" line="62"/>
+        <source>Press</source>
+        <translation>Press</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/TarnMacroItemDelegate.cpp" line="62"/>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="56"/>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="63"/>
+        <source>FireKey Setting</source>
+        <translation>FireKey Setting</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="104"/>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="14"/>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="104"/>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="15"/>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="104"/>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="16"/>
+        <source>Middle</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="105"/>
+        <source>Keyboard Key</source>
+        <translation>Keyboard Key</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="143"/>
+        <source>Times:</source>
+        <translation>Times:</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="146"/>
+        <source>Delay:</source>
+        <translation>Delay:</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="148"/>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="269"/>
+        <source>Press a key first.</source>
+        <translation>Press a key first.</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="275"/>
+        <source>Enter times and delay from 1 to 255.</source>
+        <translation>Enter times and delay from 1 to 255.</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="68"/>
+        <source>Macro:</source>
+        <translation>Macro:</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="95"/>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>REPEAT RUN UNTILL THE KEY DOWN</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="166"/>
+        <source>Choose a macro first.</source>
+        <translation>Choose a macro first.</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="172"/>
+        <source>Enter a loop count.</source>
+        <translation>Enter a loop count.</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnSniperWindow.cpp" line="64"/>
+        <source>Sniper Setting</source>
+        <translation>Sniper Setting</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/keys/TarnComboKeyWindow.cpp" line="46"/>
+        <source>Combo Key</source>
+        <translation>Combo Key</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/keys/TarnSingleKeyWindow.cpp" line="11"/>
+        <source>Single Key</source>
+        <translation>Single Key</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="17"/>
+        <source>Forward</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="18"/>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="19"/>
+        <source>Button Off</source>
+        <translation>Button Off</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="20"/>
+        <source>Macro Manager</source>
+        <translation>Macro Manager</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="21"/>
+        <source>GunFile Manager</source>
+        <translation>GunFile Manager</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="22"/>
+        <source>Led Switch</source>
+        <translation>Led Switch</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="24"/>
+        <source>Scroll Up</source>
+        <translation>Scroll Up</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="25"/>
+        <source>Scroll Down</source>
+        <translation>Scroll Down</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="27"/>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="28"/>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="29"/>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="30"/>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="31"/>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="32"/>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="33"/>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="34"/>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="35"/>
+        <source>Switch Window</source>
+        <translation>Switch Window</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="36"/>
+        <source>Close Window</source>
+        <translation>Close Window</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="37"/>
+        <source>My Computer</source>
+        <translation>My Computer</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="38"/>
+        <source>Run</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="39"/>
+        <source>Show Desktop</source>
+        <translation>Show Desktop</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="40"/>
+        <source>Lock PC</source>
+        <translation>Lock PC</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="41"/>
+        <source>Browser Home</source>
+        <translation>Browser Home</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="42"/>
+        <source>Browser Backward</source>
+        <translation>Browser Backward</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="43"/>
+        <source>Browser Forward</source>
+        <translation>Browser Forward</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="44"/>
+        <source>Browser Stop</source>
+        <translation>Browser Stop</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="45"/>
+        <source>Browser Refresh</source>
+        <translation>Browser Refresh</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="46"/>
+        <source>Browser Search</source>
+        <translation>Browser Search</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="47"/>
+        <source>Browser Favorite</source>
+        <translation>Browser Favorite</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="48"/>
+        <source>Mail</source>
+        <translation>Mail</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="49"/>
+        <source>Boss Key</source>
+        <translation>Boss Key</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="51"/>
+        <source>SINGLE KEY</source>
+        <translation>SINGLE KEY</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="52"/>
+        <source>COMBO KEY</source>
+        <translation>COMBO KEY</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="53"/>
+        <source>FIRE KEY</source>
+        <translation>FIRE KEY</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="54"/>
+        <source>SNIPER</source>
+        <translation>SNIPER</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="56"/>
+        <source>Play/Pause</source>
+        <translation>Play/Pause</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="57"/>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="58"/>
+        <source>Previous Track</source>
+        <translation>Previous Track</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="59"/>
+        <source>Next Track</source>
+        <translation>Next Track</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="60"/>
+        <source>Volume Up</source>
+        <translation>Volume Up</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="61"/>
+        <source>Volume Down</source>
+        <translation>Volume Down</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="62"/>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="63"/>
+        <source>Media Player</source>
+        <translation>Media Player</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="65"/>
+        <source>DPI Switch</source>
+        <translation>DPI Switch</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="66"/>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="67"/>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="69"/>
+        <source>Profile Switch</source>
+        <translation>Profile Switch</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="70"/>
+        <source>Profile +</source>
+        <translation>Profile +</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="71"/>
+        <source>Profile -</source>
+        <translation>Profile -</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="73"/>
+        <source>Rate Switch</source>
+        <translation>Rate Switch</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="74"/>
+        <source>Rate +</source>
+        <translation>Rate +</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="75"/>
+        <source>Rate -</source>
+        <translation>Rate -</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="113"/>
+        <source>Basic</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="115"/>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="117"/>
+        <source>Advance</source>
+        <translation>Advance</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="119"/>
+        <source>Media</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="123"/>
+        <source>Profile Menu</source>
+        <translation>Profile Menu</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="125"/>
+        <source>Polling Rate</source>
+        <translation>Polling Rate</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonDialogsDefault.cpp" line="79"/>
+        <source>GUNFILE SELECT</source>
+        <translation>GUNFILE SELECT</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonDialogsDefault.cpp" line="79"/>
+        <source>MACRO SELECT</source>
+        <translation>MACRO SELECT</translation>
+    </message>
+</context>
+<context>
+    <name>TarnBtnWindow</name>
+    <message>
+        <location filename="../../buttons/page/TarnBtnWindow.cpp" line="335"/>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/TarnBtnWindow.cpp" line="335"/>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>Left Button Can not be Gun Function.</translation>
     </message>
 </context>
 <context>

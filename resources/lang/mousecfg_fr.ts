@@ -146,18 +146,18 @@
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="54"/>
-        <location filename="../../app/Pages.cpp" line="15"/>
         <source>CUSTOMIZE</source>
         <translation>PERSONNALISER</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="55"/>
+        <location filename="../../buttons/dialogs/TarnSniperWindow.cpp" line="82"/>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="121"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="55"/>
-        <location filename="../../app/Pages.cpp" line="23"/>
         <source>MACRO</source>
         <translation>MACRO</translation>
     </message>
@@ -178,11 +178,14 @@
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="269"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="76"/>
         <source>COPY</source>
         <translation>COPIER</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="271"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="69"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="582"/>
         <source>DELETE</source>
         <translation>SUPPRIMER</translation>
     </message>
@@ -203,6 +206,7 @@
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="281"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="601"/>
         <source>SAVE</source>
         <translation>ENREGISTRER</translation>
     </message>
@@ -213,13 +217,19 @@
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="285"/>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="155"/>
         <location filename="../../lighting/TarnColorArea.cpp" line="166"/>
+        <location filename="../../buttons/dialogs/TarnSkinDialog.cpp" line="66"/>
+        <location filename="../../buttons/keys/TarnKeyCaptureDialog.cpp" line="82"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="287"/>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="156"/>
         <location filename="../../lighting/TarnColorArea.cpp" line="167"/>
+        <location filename="../../buttons/dialogs/TarnSkinDialog.cpp" line="67"/>
+        <location filename="../../buttons/keys/TarnKeyCaptureDialog.cpp" line="83"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -227,6 +237,11 @@
         <location filename="../../app/MousecfgWidget.cpp" line="289"/>
         <source>Apply</source>
         <translation>Appliquer</translation>
+    </message>
+    <message>
+        <location filename="../../app/MousecfgWidget.cpp" line="971"/>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>AU MOINS UNE FONCTION DE CLIC DOIT ÊTRE CONSERVÉE.</translation>
     </message>
     <message>
         <location filename="../../app/profiles/ProfileManager.cpp" line="15"/>
@@ -305,11 +320,13 @@
     </message>
     <message>
         <location filename="../../macros/MacroEvent.cpp" line="27"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="73"/>
         <source>MOVE UP</source>
         <translation>VERS LE HAUT</translation>
     </message>
     <message>
         <location filename="../../macros/MacroEvent.cpp" line="28"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="74"/>
         <source>MOVE DOWN</source>
         <translation>VERS LE BAS</translation>
     </message>
@@ -337,14 +354,120 @@
         <translation>Lier X et Y</translation>
     </message>
     <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="86"/>
+        <source>Gun Set</source>
+        <translation>Réglage du recul</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="102"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="597"/>
+        <source>GUN SET</source>
+        <translation>RECUL</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="111"/>
+        <source>GUNFILE NAME</source>
+        <translation>NOM DU FICHIER DE RECUL</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="121"/>
+        <source>BULLETS</source>
+        <translation>BALLES</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="135"/>
+        <source>DELAY(MS)</source>
+        <translation>DÉLAI(MS)</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="136"/>
+        <source>VERTICAL</source>
+        <translation>VERTICAL</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="136"/>
+        <source>+ DOWN / - UP</source>
+        <translation>+ BAS / - HAUT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="137"/>
+        <source>HORIZONTAL</source>
+        <translation>HORIZONTAL</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="137"/>
+        <source>+ RIGHT / - LEFT</source>
+        <translation>+ DROITE / - GAUCHE</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="147"/>
+        <source>VERTICAL: + DOWN / - UP     HORIZONTAL: + RIGHT / - LEFT</source>
+        <translation>VERTICAL : + BAS / - HAUT     HORIZONTAL : + DROITE / - GAUCHE</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="189"/>
+        <source>1 BULLET</source>
+        <translation>1 BALLE</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="189"/>
+        <source>%1 BULLETS</source>
+        <translation>%1 BALLES</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="237"/>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="243"/>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="307"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="887"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="1032"/>
         <location filename="../../performance/sensor/MouseSettingsLauncher.cpp" line="65"/>
+        <location filename="../../buttons/dialogs/TarnSkinDialog.cpp" line="143"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
     <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="237"/>
+        <source>Please input file name.</source>
+        <translation>Veuillez saisir un nom de fichier.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="244"/>
+        <source>This name cannot be used as a file name.</source>
+        <translation>Ce nom ne peut pas servir de nom de fichier.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="245"/>
+        <source>Do not use / or \, nor . or .. alone.</source>
+        <translation>N'utilisez ni / ni \, ni . ou .. seuls.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="282"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="732"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="742"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="803"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="893"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="968"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="1248"/>
+        <source>WARNING</source>
+        <translation>AVERTISSEMENT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="283"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="804"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="894"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="969"/>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>TROP DE MACROS POUR EN CRÉER UNE !</translation>
+    </message>
+    <message>
+        <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="308"/>
+        <source>The macro file could not be written.</source>
+        <translation>Le fichier de macro n'a pas pu être écrit.</translation>
+    </message>
+    <message>
         <location filename="../../performance/sensor/MouseSettingsLauncher.cpp" line="72"/>
         <source>No mouse settings program was found.</source>
-        <translation>Aucun programme de réglage de la souris n'a été trouvé.</translation>
+        <translation>Aucun programme de réglage de la souris n&apos;a été trouvé.</translation>
     </message>
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="238"/>
@@ -374,7 +497,7 @@
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="243"/>
         <source>Angle Snapping</source>
-        <translation>Correction d'angle</translation>
+        <translation>Correction d&apos;angle</translation>
     </message>
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="244"/>
@@ -551,6 +674,638 @@
         <location filename="../../lighting/TarnColorWindow.cpp" line="332"/>
         <source>COLOR</source>
         <translation>COULEUR</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="70"/>
+        <source>EDIT</source>
+        <translation>MODIFIER</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="71"/>
+        <source>TOP</source>
+        <translation>EN HAUT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="72"/>
+        <source>BOTTOM</source>
+        <translation>EN BAS</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="75"/>
+        <source>CLEAR</source>
+        <translation>EFFACER</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="77"/>
+        <source>CUT</source>
+        <translation>COUPER</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="78"/>
+        <source>PASTE</source>
+        <translation>COLLER</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="82"/>
+        <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="94"/>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>RÉPÉTITIONS(1-255)</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="83"/>
+        <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="94"/>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="84"/>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="570"/>
+        <source>MACRO NAME</source>
+        <translation>NOM DE LA MACRO</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="571"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="584"/>
+        <source>MOUSE ACTION</source>
+        <translation>ACTION SOURIS</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="572"/>
+        <source>MOUSE COMMAND</source>
+        <translation>COMMANDE SOURIS</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="576"/>
+        <source>PRESS DOWN</source>
+        <translation>APPUI</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="577"/>
+        <source>BOUNCE UP</source>
+        <translation>RELÂCHEMENT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="581"/>
+        <source>NEW</source>
+        <translation>NOUVELLE</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="583"/>
+        <source>CHANGE NAME</source>
+        <translation>RENOMMER</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="585"/>
+        <source>Only keys typed into this window are recorded.</source>
+        <translation>Seules les touches tapées dans cette fenêtre sont enregistrées.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="589"/>
+        <source>START</source>
+        <translation>DÉMARRER</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="590"/>
+        <source>STOP</source>
+        <translation>ARRÊTER</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="591"/>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>ENREGISTRER LES DÉLAIS ENTRE LES ACTIONS</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="592"/>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>INSÉRER LE DÉLAI PAR DÉFAUT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="593"/>
+        <source>RECORD AFTER</source>
+        <translation>ENREGISTRER APRÈS</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="596"/>
+        <source>INSERT DELAY</source>
+        <translation>INSÉRER UN DÉLAI</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="598"/>
+        <source>IMPORT</source>
+        <translation>IMPORTER</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="599"/>
+        <source>EXPORT</source>
+        <translation>EXPORTER</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="600"/>
+        <source>BATCH</source>
+        <translation>LOT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="602"/>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="603"/>
+        <location filename="../../macros/page/MacroEventTable.cpp" line="49"/>
+        <source>KEY</source>
+        <translation>TOUCHE</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="604"/>
+        <source>MOVEMENT</source>
+        <translation>MOUVEMENT</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="605"/>
+        <source>DISTANCE</source>
+        <translation>DISTANCE</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="606"/>
+        <source>DELAY</source>
+        <translation>DÉLAI</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="733"/>
+        <source>THE MACRO HAS CHANGES THAT ARE NOT SAVED.</source>
+        <translation>LA MACRO A DES MODIFICATIONS NON ENREGISTRÉES.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="734"/>
+        <source>DISCARD THEM?</source>
+        <translation>LES ABANDONNER ?</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="743"/>
+        <source>THIS NAME CANNOT BE USED FOR A MACRO.</source>
+        <translation>CE NOM NE PEUT PAS ÊTRE UTILISÉ POUR UNE MACRO.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="744"/>
+        <source>A NAME MUST NOT CONTAIN &quot;/&quot; OR BE &quot;..&quot;.</source>
+        <translation>UN NOM NE DOIT PAS CONTENIR « / » NI ÊTRE « .. ».</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="877"/>
+        <source>Load Macro File</source>
+        <translation>Charger un fichier de macro</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="878"/>
+        <location filename="../../macros/page/MacroDialog.cpp" line="941"/>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Fichier de macro(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="887"/>
+        <source>Macro Exist!</source>
+        <translation>La macro existe déjà !</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="935"/>
+        <source>Save Macro File</source>
+        <translation>Enregistrer le fichier de macro</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="1033"/>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>UNE OU PLUSIEURS TOUCHES N'ONT PAS ÉTÉ RELÂCHÉES.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroDialog.cpp" line="1249"/>
+        <source>A MACRO HOLDS AT MOST %1 ACTIONS.</source>
+        <translation>UNE MACRO CONTIENT AU PLUS %1 ACTIONS.</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroEventTable.cpp" line="49"/>
+        <source>ACTION</source>
+        <translation>ACTION</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/MacroEventTable.cpp" line="49"/>
+        <source>DELAY(ms)</source>
+        <translation>DÉLAI(ms)</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/TarnMacroItemDelegate.cpp" line="62"/>
+        <source>Press</source>
+        <translation>Appui</translation>
+    </message>
+    <message>
+        <location filename="../../macros/page/TarnMacroItemDelegate.cpp" line="62"/>
+        <source>Release</source>
+        <translation>Relâchement</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="56"/>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="63"/>
+        <source>FireKey Setting</source>
+        <translation>Réglage du tir</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="104"/>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="14"/>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="104"/>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="15"/>
+        <source>Right</source>
+        <translation>Droit</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="104"/>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="16"/>
+        <source>Middle</source>
+        <translation>Milieu</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="105"/>
+        <source>Keyboard Key</source>
+        <translation>Touche du clavier</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="143"/>
+        <source>Times:</source>
+        <translation>Fois :</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="146"/>
+        <source>Delay:</source>
+        <translation>Délai :</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="148"/>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="269"/>
+        <source>Press a key first.</source>
+        <translation>Appuyez d'abord sur une touche.</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnFireKeyWindow.cpp" line="275"/>
+        <source>Enter times and delay from 1 to 255.</source>
+        <translation>Saisissez un nombre de fois et un délai de 1 à 255.</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="68"/>
+        <source>Macro:</source>
+        <translation>Macro :</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="95"/>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="166"/>
+        <source>Choose a macro first.</source>
+        <translation>Choisissez d'abord une macro.</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="172"/>
+        <source>Enter a loop count.</source>
+        <translation>Saisissez un nombre de répétitions.</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/dialogs/TarnSniperWindow.cpp" line="64"/>
+        <source>Sniper Setting</source>
+        <translation>Réglage du mode sniper</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/keys/TarnComboKeyWindow.cpp" line="46"/>
+        <source>Combo Key</source>
+        <translation>Combinaison de touches</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/keys/TarnSingleKeyWindow.cpp" line="11"/>
+        <source>Single Key</source>
+        <translation>Touche unique</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="17"/>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="18"/>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="19"/>
+        <source>Button Off</source>
+        <translation>Bouton désactivé</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="20"/>
+        <source>Macro Manager</source>
+        <translation>Gestionnaire de macros</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="21"/>
+        <source>GunFile Manager</source>
+        <translation>Gestionnaire de recul</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="22"/>
+        <source>Led Switch</source>
+        <translation>Éclairage on/off</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="24"/>
+        <source>Scroll Up</source>
+        <translation>Défiler vers le haut</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="25"/>
+        <source>Scroll Down</source>
+        <translation>Défiler vers le bas</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="27"/>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="28"/>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="29"/>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="30"/>
+        <source>All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="31"/>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="32"/>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="33"/>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="34"/>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="35"/>
+        <source>Switch Window</source>
+        <translation>Changer de fenêtre</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="36"/>
+        <source>Close Window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="37"/>
+        <source>My Computer</source>
+        <translation>Poste de travail</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="38"/>
+        <source>Run</source>
+        <translation>Exécuter</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="39"/>
+        <source>Show Desktop</source>
+        <translation>Afficher le bureau</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="40"/>
+        <source>Lock PC</source>
+        <translation>Verrouiller</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="41"/>
+        <source>Browser Home</source>
+        <translation>Navigateur : accueil</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="42"/>
+        <source>Browser Backward</source>
+        <translation>Navigateur : précédent</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="43"/>
+        <source>Browser Forward</source>
+        <translation>Navigateur : suivant</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="44"/>
+        <source>Browser Stop</source>
+        <translation>Navigateur : arrêter</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="45"/>
+        <source>Browser Refresh</source>
+        <translation>Navigateur : actualiser</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="46"/>
+        <source>Browser Search</source>
+        <translation>Navigateur : rechercher</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="47"/>
+        <source>Browser Favorite</source>
+        <translation>Navigateur : favoris</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="48"/>
+        <source>Mail</source>
+        <translation>Courrier</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="49"/>
+        <source>Boss Key</source>
+        <translation>Touche patron</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="51"/>
+        <source>SINGLE KEY</source>
+        <translation>TOUCHE UNIQUE</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="52"/>
+        <source>COMBO KEY</source>
+        <translation>COMBINAISON</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="53"/>
+        <source>FIRE KEY</source>
+        <translation>TIR RAPIDE</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="54"/>
+        <source>SNIPER</source>
+        <translation>SNIPER</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="56"/>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="57"/>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="58"/>
+        <source>Previous Track</source>
+        <translation>Piste précédente</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="59"/>
+        <source>Next Track</source>
+        <translation>Piste suivante</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="60"/>
+        <source>Volume Up</source>
+        <translation>Volume +</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="61"/>
+        <source>Volume Down</source>
+        <translation>Volume -</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="62"/>
+        <source>Mute</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="63"/>
+        <source>Media Player</source>
+        <translation>Lecteur multimédia</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="65"/>
+        <source>DPI Switch</source>
+        <translation>Changer de DPI</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="66"/>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="67"/>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="69"/>
+        <source>Profile Switch</source>
+        <translation>Changer de profil</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="70"/>
+        <source>Profile +</source>
+        <translation>Profil +</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="71"/>
+        <source>Profile -</source>
+        <translation>Profil -</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="73"/>
+        <source>Rate Switch</source>
+        <translation>Changer de taux</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="74"/>
+        <source>Rate +</source>
+        <translation>Taux +</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="75"/>
+        <source>Rate -</source>
+        <translation>Taux -</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="113"/>
+        <source>Basic</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="115"/>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="117"/>
+        <source>Advance</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="119"/>
+        <source>Media</source>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="123"/>
+        <source>Profile Menu</source>
+        <translation>Profils</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonCatalogue.cpp" line="125"/>
+        <source>Polling Rate</source>
+        <translation>Taux de rapport</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonDialogsDefault.cpp" line="79"/>
+        <source>GUNFILE SELECT</source>
+        <translation>CHOIX DU RECUL</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/ButtonDialogsDefault.cpp" line="79"/>
+        <source>MACRO SELECT</source>
+        <translation>CHOIX DE LA MACRO</translation>
+    </message>
+</context>
+<context>
+    <name>TarnBtnWindow</name>
+    <message>
+        <location filename="../../buttons/page/TarnBtnWindow.cpp" line="335"/>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <location filename="../../buttons/page/TarnBtnWindow.cpp" line="335"/>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>Le bouton gauche ne peut pas recevoir de recul.</translation>
     </message>
 </context>
 <context>
