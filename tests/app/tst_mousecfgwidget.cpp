@@ -5,6 +5,7 @@
 #include "GlobalConfig.h"
 #include "HidTransport.h"
 #include "MousecfgWidget.h"
+#include "OsdMessage.h"
 #include "ProfileWriter.h"
 #include "TarnMessageBox.h"
 #include "TestAppDir.h"
@@ -12,7 +13,10 @@
 #include "VirtualMouse.h"
 
 #include <QAbstractButton>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
+#include <QtEndian>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
@@ -61,6 +65,9 @@ private slots:
     void drivenFromOutside();
     void hotspotsSelectButtons();
     void storedSettingsChangedElsewhere();
+    void osdRecordOnTheSocket();
+    void firmwareUpdateRules();
+    void closeWithoutTrayMinimises();
 
 private:
     void copyAppDir();
@@ -404,6 +411,60 @@ void MousecfgWidgetTest::storedSettingsChangedElsewhere()
     QCOMPARE(int(CurrentSettings().profiles[0].pollrate), 8);  // the stored change is shown
     window.onApply();                                         // the next Apply writes again
     QCOMPARE(m_boxes.size(), 1);
+}
+
+void MousecfgWidgetTest::osdRecordOnTheSocket()
+{
+    // The on-screen display listens on its socket; the window sends it the 1044-byte record.
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    QLocalServer server;
+    QVERIFY(server.listen(OsdServerName()));
+    MousecfgWidget window;
+    CurrentSettings().active().DPI_INFO[2].x = 32;  // 1600 DPI on the shipped sensor
+    window.slotRefreshDPIStage(2);
+    // The sender works from the event loop, so the test spins it instead of blocking.
+    QTRY_VERIFY_WITH_TIMEOUT(server.hasPendingConnections(), 3000);
+    QLocalSocket* socket = server.nextPendingConnection();
+    QByteArray record;
+    QTRY_VERIFY_WITH_TIMEOUT((record += socket->readAll()).size() >= kOsdRecordSize, 3000);
+    QCOMPARE(record.size(), kOsdRecordSize);
+    QCOMPARE(QString::fromUtf16(reinterpret_cast<const char16_t*>(record.constData())), QStringLiteral("DPI 3:1600"));
+    const auto u32 = [&record](int offset) { return qFromLittleEndian<quint32>(record.constData() + offset); };
+    QCOMPARE(u32(512), 0u);
+    QCOMPARE(u32(516), 1500u);
+    QCOMPARE(u32(520), 0u);
+    QCOMPARE(u32(524), 0x0000FFu);  // red, the default accent colour
+    QCOMPARE(u32(528), 60u);
+    QCOMPARE(QString::fromUtf16(reinterpret_cast<const char16_t*>(record.constData() + 532)), QStringLiteral("Arial"));
+    qunsetenv("XDG_RUNTIME_DIR");
+}
+
+void MousecfgWidgetTest::firmwareUpdateRules()
+{
+    MousecfgWidget window;
+    window.onFirmwareUpdate();  // dongle only
+    QCOMPARE(m_boxes.value(0), QStringLiteral("To update the firmware, please connect to the computer with a cable."));
+    m_mouse->plug(Identity::Cable);
+    QTRY_VERIFY(HidTransport::instance().table().entries[0].found[2]);
+    m_boxes.clear();
+    m_answer = 0;  // "Do you want to upgrade the firmware?" declined: nothing happens
+    window.onFirmwareUpdate();
+    QCOMPARE(m_boxes, QStringList{QStringLiteral("Do you want to upgrade the firmware?")});
+    m_boxes.clear();
+    m_answer = 1;  // accepted, but no updater ships here: the program says so and keeps running
+    window.onFirmwareUpdate();
+    QCOMPARE(m_boxes.value(1), QStringLiteral("The firmware updater could not be started."));
+}
+
+void MousecfgWidgetTest::closeWithoutTrayMinimises()
+{
+    MousecfgWidget window;
+    window.show();
+    QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());  // offscreen has no tray
+    window.close();
+    QVERIFY(window.isVisible());  // still reachable, only minimised
+    QVERIFY(window.isMinimized());
 }
 
 QTEST_MAIN(MousecfgWidgetTest)
