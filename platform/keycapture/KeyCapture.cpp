@@ -1,10 +1,13 @@
 #include "KeyCapture.h"
+#include "KeyCaptureXcb.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
+
+#include <memory>
 
 namespace {
 
@@ -277,6 +280,7 @@ public:
     bool grabbed = false;
     bool leftAltDown = false;
     bool rightAltDown = false;
+    std::unique_ptr<XcbRawKeys> rawKeys;
 };
 
 KeyCapture::KeyCapture(Mode mode, QWidget* window, QObject* parent)
@@ -303,6 +307,14 @@ void KeyCapture::setActive(bool active)
     d->leftAltDown = false;
     d->rightAltDown = false;
     if (active) {
+        // Session-wide keys replace the window's own, which would otherwise count twice.
+        if (m_mode == Mode::Recording && XcbRawKeys::Available()) {
+            d->rawKeys = std::make_unique<XcbRawKeys>([this](const HookKeyEvent& event) {
+                if (m_active)
+                    emit keyEvent(event);
+            });
+            return;
+        }
         if (qApp && !d->filtering) {
             qApp->installEventFilter(this);
             d->filtering = true;
@@ -312,6 +324,7 @@ void KeyCapture::setActive(bool active)
             d->grabbed = true;
         }
     } else {
+        d->rawKeys.reset();
         if (qApp && d->filtering)
             qApp->removeEventFilter(this);
         d->filtering = false;
@@ -323,6 +336,8 @@ void KeyCapture::setActive(bool active)
 
 bool KeyCapture::isSystemWide() const
 {
+    if (m_mode == Mode::Recording)
+        return XcbRawKeys::Available();
     // A keyboard grab on X11 takes every key of the session, Alt+Tab and Super included.
     return m_mode == Mode::Dialog && m_active && d->grabbed
         && QGuiApplication::platformName() == QLatin1String("xcb");

@@ -44,7 +44,7 @@ class KeyCapture : public QObject
 public:
     enum class Mode {
         Dialog,     // keys that reach `window`, with the keyboard grabbed while active
-        Recording,  // keys reaching the application's windows, still delivered to them (not yet session-wide)
+        Recording,  // on X11 with XInput2 every key of the session, else keys reaching our windows; never swallowed
     };
 
     KeyCapture(Mode mode, QWidget* window, QObject* parent = nullptr);

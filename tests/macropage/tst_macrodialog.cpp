@@ -502,6 +502,8 @@ void TestMacroDialog::typedKeysReachTheRecorderOnce()
     page->activateWindow();
     if (!QTest::qWaitForWindowActive(page.get()))
         QSKIP("the offscreen window did not become active");
+    if (page->keyCapture()->isSystemWide())
+        QSKIP("simulated Qt key events do not reach the X server the recorder listens to");
     click(child<QWidget>(*page, "startButton"));
     QWidget* focus = QApplication::focusWidget();
     QVERIFY(focus);

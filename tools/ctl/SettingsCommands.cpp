@@ -1,6 +1,7 @@
 #include "SettingsCommands.h"
 
 #include "AppPaths.h"
+#include "ButtonCommands.h"
 #include "CommandSet.h"
 #include "ConfigFiles.h"
 #include "Descriptor.h"
@@ -264,6 +265,7 @@ QJsonObject ProfileJson(const SettingsRecord& s, int slot, int sensor, const Sen
     light.insert(QStringLiteral("sleep_minutes"), p.LedSleepTime);
     light.insert(QStringLiteral("move_to_light_off"), p.LedMoveOFF == kMoveOffChecked);
     o.insert(QStringLiteral("lighting"), light);
+    o.insert(QStringLiteral("buttons"), ButtonsJson(p));
     return o;
 }
 
@@ -316,6 +318,7 @@ void ShowProfileText(const SettingsRecord& s, int slot, int sensor, const Sensor
         out << "unknown effect " << p.LedMode;
     out << ", sleep " << p.LedSleepTime << " min, move to light off " << OnOff(p.LedMoveOFF == kMoveOffChecked)
         << "\n";
+    ShowButtonsText(p, out);
 }
 
 // ---------------------------------------------------------------- set
@@ -663,6 +666,8 @@ const std::vector<Setting>& Settings()
         {"color", "#rrggbb", 1, 1, EditColor},
         {"sleep", "MINUTES", 1, 1, EditSleep},
         {"move-to-light-off", "on|off", 1, 1, EditMoveOff},
+        {"button", "B FUNCTION [ARGS]", 2, -1,
+         [](EditContext& c) { ButtonSetEdit(c.record, c.slot, c.values, c.done, c.error); }},
     };
     return settings;
 }
@@ -723,7 +728,7 @@ QString SetCommandHelp()
     QString text = QStringLiteral("Settings:\n");
     for (const Setting& s : Settings())
         text += QStringLiteral("  %1 %2\n").arg(QLatin1String(s.name), -18).arg(QLatin1String(s.values));
-    return text;
+    return text + ButtonSetHelp();
 }
 
 int ShowCommand(const QStringList& args, QTextStream& out, QTextStream& err)
