@@ -1,3 +1,4 @@
+#include "CtlTestSupport.h"
 #include "SettingsCommands.h"
 
 #include "AppPaths.h"
@@ -136,30 +137,18 @@ void TestButtonCommands::cleanup()
 
 QMap<QString, QByteArray> TestButtonCommands::storedBytes() const
 {
-    QMap<QString, QByteArray> bytes;
-    QDirIterator it(path(QStringLiteral("Configs")), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile f(it.next());
-        f.open(QIODevice::ReadOnly);
-        bytes.insert(it.filePath(), f.readAll());
-    }
-    return bytes;
+    return StoredConfigBytes(path(QStringLiteral("Configs")));
 }
 
 void TestButtonCommands::setConfigKey(const QString& key, const QVariant& value)
 {
-    QSettings ini(ConfigIniPath(), QSettings::IniFormat);
-    ini.setValue(key, value);
+    SetConfigIniKey(key, value);
 }
 
 QJsonObject TestButtonCommands::showJson()
 {
     const Run r = Show({QStringLiteral("--json")});
-    QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
-    if (r.code != 0 || error.error != QJsonParseError::NoError)
-        qWarning() << r.code << error.errorString() << r.err;
-    return doc.object();
+    return ParseShowJson(r.code, r.out, r.err);
 }
 
 void TestButtonCommands::setShowRoundTrip_data()
