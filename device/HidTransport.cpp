@@ -374,6 +374,7 @@ quint8 HidTransport::SendCommand(const Report& report)
 
     int readFailures = 0, commandMismatches = 0, zeroAnswers = 0, rewrites = 0, outcome = 0;
     bool write = true;
+    bool compared = false;  // some answer of this exchange has been checked against the request
     for (;;) {
         if (write) {
             const int written = handle->write(request.data(), request.size());
@@ -412,8 +413,13 @@ quint8 HidTransport::SendCommand(const Report& report)
                 continue;
             }
             qCDebug(lcHid) << "all-zero answer too often";
+            // Nothing but zeros (or time-outs) from a mouse that should echo: it never
+            // confirmed the report, so the exchange has failed.
+            if (!compared)
+                return ExchangeResult::NoEcho;
         } else {
             outcome = CheckEcho(request, answer.data(), dataCheck);
+            compared = true;
         }
 
         if (outcome == 0) {

@@ -79,6 +79,31 @@ VirtualCommandResult ApplyVirtualMouseCommand(VirtualMouse& mouse, const QString
         mouse.sendBatteryReport();
         return {true, QString()};
     }
+    if (verb == QLatin1String("fault")) {
+        if (args.size() == 2 && args[1] == QLatin1String("clear")) {
+            mouse.clearFaults();
+            return {true, QString()};
+        }
+        static const struct
+        {
+            const char* name;
+            VirtualMouse::Fault fault;
+        } kinds[] = {
+            { "silent", VirtualMouse::Fault::NoAnswer },
+            { "zero", VirtualMouse::Fault::ZeroAnswer },
+            { "echo", VirtualMouse::Fault::WrongDataEcho },
+        };
+        int count = 0;
+        for (const auto& kind : kinds) {
+            if (args.size() == 3 && args[1] == QLatin1String(kind.name)
+                && ToInt(args[2], 1, VirtualMouse::MaxPendingFaults, count)) {
+                mouse.setPendingFault(kind.fault, count);
+                return {true, QString()};
+            }
+        }
+        return Fail(QStringLiteral("virtual fault: silent, zero or echo and a count 1-%1, or clear.")
+                        .arg(VirtualMouse::MaxPendingFaults));
+    }
     return Fail(QStringLiteral("virtual: unknown command. See mousecfgctl --help."));
 }
 

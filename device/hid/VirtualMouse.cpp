@@ -80,6 +80,37 @@ uint ReadNumber(const QSettings& settings, const char* key, uint maximum, uint f
     return value;
 }
 
+// The faults that can wait in the state file, under these keys.
+struct PendingFaultEntry
+{
+    VirtualMouse::Fault fault;
+    const char* key;
+};
+
+constexpr PendingFaultEntry PendingFaultEntries[] = {
+    { VirtualMouse::Fault::NoAnswer, "Faults/NoAnswer" },
+    { VirtualMouse::Fault::ZeroAnswer, "Faults/ZeroAnswer" },
+    { VirtualMouse::Fault::WrongDataEcho, "Faults/WrongDataEcho" },
+};
+
+const char* PendingFaultKey(VirtualMouse::Fault fault)
+{
+    for (const PendingFaultEntry& entry : PendingFaultEntries) {
+        if (entry.fault == fault)
+            return entry.key;
+    }
+    return nullptr;
+}
+
+// Pending faults only hit reports whose answer the host checks: those it would notice.
+bool PendingFaultHits(VirtualMouse::Fault fault, quint8 command)
+{
+    if (BlockSize(command) > 0)
+        return true;
+    return fault != VirtualMouse::Fault::WrongDataEcho
+           && (command == VirtualMouse::CmdApplySection || command == VirtualMouse::CmdWriteSession);
+}
+
 QString StripWindowsPrefix(QString path)
 {
     while (path.startsWith(QLatin1String("\\\\?\\")))
@@ -665,6 +696,9 @@ bool VirtualMouse::takeFault(Fault fault, quint8 command)
         FaultRule& rule = m_faults[i];
         if (rule.fault != fault || (rule.command >= 0 && rule.command != command))
             continue;
+        if (rule.pending && !PendingFaultHits(fault, command))
+            continue;
+        const bool pending = rule.pending;
         bool fires = false;
         bool usedUp = false;
         if (rule.remaining > 0) {
@@ -680,6 +714,9 @@ bool VirtualMouse::takeFault(Fault fault, quint8 command)
             m_faults.remove(i);
         if (fires) {
             ++m_counters.faultsApplied[fault];
+            // The file holds what is left, for whoever runs on this state next.
+            if (pending)
+                saveLocked();
             return true;
         }
         if (usedUp)
@@ -944,7 +981,40 @@ void VirtualMouse::unplugAfterWrites(int writes)
 void VirtualMouse::clearFaults()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    const bool pending = std::any_of(m_faults.cbegin(), m_faults.cend(), [](const FaultRule& r) { return r.pending; });
     m_faults.clear();
+    if (pending)
+        saveLocked();
+}
+
+bool VirtualMouse::setPendingFault(Fault fault, int count)
+{
+    if (!PendingFaultKey(fault) || count < 0 || count > MaxPendingFaults)
+        return false;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_faults.erase(std::remove_if(m_faults.begin(), m_faults.end(),
+                                  [fault](const FaultRule& r) { return r.pending && r.fault == fault; }),
+                   m_faults.end());
+    if (count > 0) {
+        FaultRule rule;
+        rule.fault = fault;
+        rule.remaining = count;
+        rule.pending = true;
+        m_faults.append(rule);
+    }
+    saveLocked();
+    return true;
+}
+
+int VirtualMouse::pendingFault(Fault fault) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    int count = 0;
+    for (const FaultRule& rule : m_faults) {
+        if (rule.pending && rule.fault == fault)
+            count += rule.remaining;
+    }
+    return count;
 }
 
 VirtualMouse::Counters VirtualMouse::counters() const
@@ -1009,6 +1079,10 @@ void VirtualMouse::saveLocked() const
     settings.setValue(QStringLiteral("Device/Cable"), m_cable.present ? 1 : 0);
     settings.setValue(QStringLiteral("Device/DongleRelease"), uint(m_dongle.release));
     settings.setValue(QStringLiteral("Device/CableRelease"), uint(m_cable.release));
+    for (const FaultRule& rule : m_faults) {
+        if (rule.pending && rule.remaining > 0)
+            settings.setValue(QLatin1String(PendingFaultKey(rule.fault)), rule.remaining);
+    }
     settings.sync();
     if (settings.status() != QSettings::NoError)
         qWarning("virtual mouse: cannot save state to %s", qPrintable(m_statePath));
@@ -1026,6 +1100,9 @@ bool VirtualMouse::loadLocked()
     m_cable.release = DefaultRelease;
     m_dongle.present = true;
     m_cable.present = false;
+    // Pending faults belong to the file; faults injected in-process stay.
+    m_faults.erase(std::remove_if(m_faults.begin(), m_faults.end(), [](const FaultRule& r) { return r.pending; }),
+                   m_faults.end());
 
     if (m_statePath.isEmpty() || !QFileInfo::exists(m_statePath))
         return false;
@@ -1053,6 +1130,16 @@ bool VirtualMouse::loadLocked()
     m_dongle.release = quint16(ReadNumber(settings, "Device/DongleRelease", 0xFFFF, DefaultRelease, &numbersCorrupt));
     m_cable.release = quint16(ReadNumber(settings, "Device/CableRelease", 0xFFFF, DefaultRelease, &numbersCorrupt));
     const quint8 writeStatus = quint8(ReadNumber(settings, "State/WriteStatus", 0xFF, 0, &numbersCorrupt));
+    for (const PendingFaultEntry& entry : PendingFaultEntries) {
+        const int count = int(ReadNumber(settings, entry.key, uint(MaxPendingFaults), 0, &numbersCorrupt));
+        if (count > 0) {
+            FaultRule rule;
+            rule.fault = entry.fault;
+            rule.remaining = count;
+            rule.pending = true;
+            m_faults.append(rule);
+        }
+    }
 
     if (corrupt) {
         // Memory that cannot be trusted is memory the mouse does not have.

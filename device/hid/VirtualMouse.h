@@ -163,7 +163,18 @@ public:
     // Each matching report gets the fault with this probability (Unplug fires once).
     void injectRandomFault(Fault fault, double probability, quint32 seed, int command = -1);
     void unplugAfterWrites(int writes);
+    // Drops every fault, the pending ones below too.
     void clearFaults();
+
+    // Pending faults, set from outside the program and kept in the state file until used
+    // up, so that the next program or command on this state meets them. NoAnswer and
+    // ZeroAnswer hit the next `count` reports the mouse echoes (block packets, section and
+    // session commands; not battery queries); WrongDataEcho hits the next `count` block
+    // packets, the only echoes whose data the host compares. A new count replaces the
+    // pending one of that kind; 0 drops it. False for other faults or counts out of range.
+    static constexpr int MaxPendingFaults = 10000;
+    bool setPendingFault(Fault fault, int count);
+    int pendingFault(Fault fault) const;    // reports it will still hit
 
     Counters counters() const;
     void resetCounters();
@@ -209,6 +220,7 @@ private:
         int remaining = 0;          // count mode; -1 in probability mode
         double probability = 0.0;
         int command = -1;
+        bool pending = false;       // kept in the state file (setPendingFault)
     };
 
     struct Staging

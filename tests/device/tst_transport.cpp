@@ -80,12 +80,14 @@ void TransportTest::exchange_data()
     QTest::addColumn<int>("writes");
 
     const int dpi = Command::DpiBlock;
+    const int zero = int(Fault::ZeroAnswer);
     QTest::newRow("block packet echoed with its data") << dpi << -1 << 0 << 0 << 1;
-    QTest::newRow("silent mouse: six writes, then 0") << dpi << int(Fault::NoAnswer) << 100 << 0 << 6;
+    QTest::newRow("silent mouse: six writes, then 2") << dpi << int(Fault::NoAnswer) << 100 << 2 << 6;
     QTest::newRow("wrong data echo: three writes, then 2") << dpi << int(Fault::WrongDataEcho) << 100 << 2 << 3;
     QTest::newRow("one wrong data echo: rewritten once") << dpi << int(Fault::WrongDataEcho) << 1 << 0 << 2;
-    QTest::newRow("all-zero answers: five more writes") << dpi << int(Fault::ZeroAnswer) << 100 << 0 << 6;
-    QTest::newRow("two all-zero answers then a good one") << dpi << int(Fault::ZeroAnswer) << 2 << 0 << 3;
+    QTest::newRow("all-zero answers: five more writes, then 2") << dpi << zero << 100 << 2 << 6;
+    QTest::newRow("five all-zero answers then a good one") << dpi << zero << 5 << 0 << 6;
+    QTest::newRow("two all-zero answers then a good one") << dpi << zero << 2 << 0 << 3;
     QTest::newRow("wrong command echo: twenty re-reads per write, three writes, then 2")
         << dpi << int(Fault::WrongCommandEcho) << 1000 << 2 << 3;
     QTest::newRow("failing write: 4 at once") << dpi << int(Fault::WriteFails) << 1 << 4 << 0;
