@@ -10,6 +10,7 @@
 #include "HidTransport.h"
 #include "IniFile.h"
 #include "KeyTables.h"
+#include "MouseSession.h"
 #include "OsdMessage.h"
 #include "PointerSpeed.h"
 #include "ProfileManager.h"
@@ -105,8 +106,9 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     RefreshMouseList();
     LoadTranslation(m_langId);
 
-    // A write that succeeded restarts the poller; the hook runs on the writing thread.
-    SetPollerRestartHook([this] { QMetaObject::invokeMethod(this, [this] { StartPoller(); }, Qt::QueuedConnection); });
+    // Every write ends with a new poller; the call comes on the writing thread.
+    MouseSession::instance().setPollerRestart(
+        [this] { QMetaObject::invokeMethod(this, [this] { StartPoller(); }, Qt::QueuedConnection); });
 
     StartSession();
     slotRefreshBatteryStatus(0, 1, 1);
@@ -125,7 +127,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
 
 MousecfgWidget::~MousecfgWidget()
 {
-    SetPollerRestartHook(nullptr);
+    MouseSession::instance().setPollerRestart(nullptr);
     StopPoller();
     TarnGetBatteryThread::StopAllAndWait();
     HidTransport::instance().ShutdownHid();
@@ -437,9 +439,7 @@ void MousecfgWidget::StartSession()
 
 void MousecfgWidget::ReloadSettings()
 {
-    m_storeStamp = ConfigStoreStamp();
-    LoadSettings(WrittenSettings());
-    CurrentSettings() = WrittenSettings();
+    MouseSession::instance().load();
     WriteDefaultProfileFile();
 }
 
@@ -597,13 +597,23 @@ bool MousecfgWidget::chargingShown() const { return !m_chargingIcon->isHidden();
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8)
 {
-    // The poller has already dropped values out of range.
-    if (iProfile != CurrentSettings().ProfileID)
-        slotRefreshProfile(iProfile);
-    if (iDPI != CurrentSettings().active().dpi)
-        slotRefreshDPIStage(iDPI);
-    if (iRate != CurrentSettings().active().pollrate)
-        slotRefreshRate(iRate);
+    // The session takes what the mouse chose and keeps every other edit.
+    const StatusChange change = MouseSession::instance().mouseStatus(iProfile, iDPI, iRate);
+    if (!change.profile && !change.level && !change.rate)
+        return;
+    RefreshPages();
+    if (change.profile) {
+        ActivePointerSpeed().apply(CurrentSettings().active().mousespeed);
+        // The mouse holds one profile's levels, buttons and lighting: send the new one's.
+        StartWrite(true);
+    }
+    const ProfileRecord& active = CurrentSettings().active();
+    if (change.level) {
+        const int dpi = StepToDpi(ConfigMouseSensor(), int(active.DPI_INFO[active.dpi].x));
+        SendOsd(tr("DPI") + QStringLiteral(" %1:%2").arg(active.dpi + 1).arg(dpi));
+    }
+    if (change.rate)
+        SendOsd(TarnReportRate::RateText(active.pollrate));
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
@@ -614,30 +624,20 @@ void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 
 void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
 {
-    if (iProfile >= kProfileCount)
-        return;
-    m_profiles->followMouse(iProfile);
-    RefreshPages();
-    ActivePointerSpeed().apply(CurrentSettings().active().mousespeed);
+    const SettingsRecord& s = CurrentSettings();
+    slotRefreshStatus(iProfile, s.active().dpi, s.active().pollrate, 0);
 }
 
 void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
 {
-    if (iDPI >= kDpiLevelCount)
-        return;
-    SettingsRecord& settings = CurrentSettings();
-    settings.active().dpi = iDPI;
-    SaveActiveDpiLevel(settings.names[settings.ProfileID], iDPI);
-    RefreshPages();
-    const int dpi = StepToDpi(ConfigMouseSensor(), int(settings.active().DPI_INFO[iDPI].x));
-    SendOsd(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
+    const SettingsRecord& s = CurrentSettings();
+    slotRefreshStatus(s.ProfileID, iDPI, s.active().pollrate, 0);
 }
 
 void MousecfgWidget::slotRefreshRate(quint8 iRate)
 {
-    CurrentSettings().active().pollrate = iRate;
-    RefreshPages();
-    SendOsd(TarnReportRate::RateText(iRate));
+    const SettingsRecord& s = CurrentSettings();
+    slotRefreshStatus(s.ProfileID, s.active().dpi, iRate, 0);
 }
 
 void MousecfgWidget::SendOsd(const QString& text)
@@ -656,22 +656,13 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
         control->setEnabled(bEnable);
 }
 
-void MousecfgWidget::slotLiftChange(quint8 iLift) { CurrentSettings().LiftHigh = iLift; }
+void MousecfgWidget::slotLiftChange(quint8 iLift) { MouseSession::instance().setLift(iLift); }
 
 quint8 MousecfgWidget::StartWrite(bool writeAll)
 {
-    // Settings changed by the command-line tool since they were loaded: writing this copy
-    // would undo them, so show them again instead.
-    if (ConfigStoreStamp() != m_storeStamp) {
-        ShowWarning(tr("The stored settings were changed by another program. They are shown again now; "
-                       "please make your changes once more."));
-        ReloadSettings();
-        RefreshPages();
-        return ExchangeResult::Success;
-    }
+    MouseSession& session = MouseSession::instance();
     TarnProcessDialog dialog(this);
-    auto* thread = new TarnProcessThread;
-    thread->setWriteAll(writeAll);
+    auto* thread = new TarnProcessThread([&session, writeAll] { return session.apply(writeAll); });
     connect(thread, &TarnProcessThread::DoProcessDlg, &dialog, &TarnProcessDialog::slotProcessDlg,
             Qt::QueuedConnection);
     thread->start();
@@ -679,17 +670,18 @@ quint8 MousecfgWidget::StartWrite(bool writeAll)
     thread->wait();
     const quint8 result = thread->result();
     delete thread;
-    if (accepted == 1 && result != 0) {
-        ShowWarning(result == ExchangeResult::MouseAsleep ? tr("Mouse is sleeping or not connected.")
-                                                          : tr("Send data failed, please try again."));
+    if (result == WriteResult::Stale) {
+        // Another program stored settings since they were loaded: they are shown again.
+        RefreshPages();
+        ShowWarning(session.lastWriteError());
+    } else if (accepted == 1 && result != 0) {
+        ShowWarning(session.lastWriteError());
     }
     return result;
 }
 
 void MousecfgWidget::onApply()
 {
-    for (ConfigPage* page : m_pages)
-        page->collectInto(CurrentSettings());
     StartWrite();
 }
 
@@ -702,7 +694,7 @@ void MousecfgWidget::onOk()
 void MousecfgWidget::onCancel()
 {
     hide();
-    m_profiles->reloadCurrentSlot();
+    MouseSession::instance().cancel();
     RefreshPages();
 }
 
@@ -710,12 +702,7 @@ void MousecfgWidget::onReset()
 {
     if (!Ask(tr("Are you sure you want reset this profile?")))
         return;
-    ProfileRecord& record = CurrentSettings().active();
-    const QString name = record.ProfileName;
-    const QString path = record.ProfilePath;
-    MakeDefaultProfile(record);
-    record.ProfileName = name;
-    record.ProfilePath = path;
+    MouseSession::instance().resetProfile();
     Retranslate();
     RefreshPages();
     StartWrite();
@@ -725,7 +712,7 @@ void MousecfgWidget::onResetAll()
 {
     if (!Ask(tr("Are you sure you want reset all profiles?")))
         return;
-    MakeDefaultSettings(CurrentSettings());
+    MouseSession::instance().resetAll();
     RefreshPages();
     StartWrite(true);
 }
@@ -734,12 +721,11 @@ void MousecfgWidget::switchSlot(int slot)
 {
     if (slot < 0 || slot >= kProfileCount)
         return;
-    m_profiles->switchSlot(slot);
+    // The mouse holds the active profile: making one active writes it.
+    MouseSession::instance().selectSlot(slot);
     RefreshPages();
-    HidTransport& transport = HidTransport::instance();
-    if (transport.SendAll(BuildSelectProfile(slot)) == 0)
-        transport.SendAll(BuildApplySections());
     ActivePointerSpeed().apply(CurrentSettings().active().mousespeed);
+    StartWrite();
 }
 
 void MousecfgWidget::ShowWarning(const QString& text)
@@ -762,18 +748,21 @@ void MousecfgWidget::onPickStored(const QString& name)
 {
     const auto outcome = m_profiles->pickStored(name);
     ShowOutcomeMessage(outcome.message);
+    MouseSession::instance().takeStoredSlot();
     RefreshPages();
 }
 
 void MousecfgWidget::onAddProfile()
 {
     ShowOutcomeMessage(m_profiles->addProfile().message);
+    MouseSession::instance().takeStoredSlot();
     RefreshPages();
 }
 
 void MousecfgWidget::onCopyProfile()
 {
     ShowOutcomeMessage(m_profiles->copyCurrent().message);
+    MouseSession::instance().takeStoredSlot();
     RefreshPages();
 }
 
@@ -781,6 +770,7 @@ void MousecfgWidget::onProfileNameEntered()
 {
     const auto outcome = m_profiles->renameCurrent(m_nameEdit->text().trimmed());
     ShowOutcomeMessage(outcome.message);
+    MouseSession::instance().takeStoredSlot();
     RefreshProfileControls();
 }
 
@@ -794,6 +784,7 @@ void MousecfgWidget::onDeleteProfile()
     if (!Ask(tr("Are you sure you want delete this profile?")))
         return;
     ShowOutcomeMessage(m_profiles->deleteCurrent().message);
+    MouseSession::instance().takeStoredSlot();
     RefreshPages();
 }
 
@@ -821,6 +812,7 @@ void MousecfgWidget::onImportProfile()
         return;
     const auto outcome = m_profiles->importProfile(path);
     ShowOutcomeMessage(outcome.message);
+    MouseSession::instance().takeStoredSlot();
     RefreshPages();
     if (outcome.ok())
         StartWrite();

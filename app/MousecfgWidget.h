@@ -46,7 +46,8 @@ public:
     bool chargingShown() const;
     ProfileManager& profiles() { return *m_profiles; }
 
-    // Writes CurrentSettings behind the busy dialog; shows the failure message. Returns the result.
+    // Applies the session's record behind the busy dialog; shows the failure message.
+    // Returns the result: 0 only when the mouse holds what was applied.
     quint8 StartWrite(bool writeAll = false);
 
     static constexpr int kHotspotCount = 20;
@@ -142,7 +143,6 @@ private:
     bool m_frontView = true;
     int m_currentTab = 0;
     int m_langId = 0;
-    int m_storeStamp = 0;  // the stored settings' stamp when they were last loaded
     QPoint m_dragOffset;
     bool m_dragging = false;
 

@@ -1,12 +1,15 @@
 // Prints, against a virtual mouse that answers at once: the wall time of a full write
 // with 0 and with 12 macros, its exchanges, and the ratio to the floor set by the
 // protocol's fixed waits (10 ms after each write, 50 ms per macro); then the CPU time
-// the poller spends per minute while the mouse is idle.
+// the poller spends per minute while the mouse is idle. Before each write the files hold
+// the settings, as after the start-up load, except the profiles a line names as edited:
+// the write's save stores those.
 #include "AppPaths.h"
 #include "ConfigFiles.h"
 #include "Descriptor.h"
 #include "HidTransport.h"
 #include "MacroFile.h"
+#include "MouseSession.h"
 #include "ProfileWriter.h"
 #include "TarnGetBatteryThread.h"
 #include "VirtualHidBackend.h"
@@ -50,20 +53,21 @@ SettingsRecord WithMacros(int macros)
     return s;
 }
 
-void TimeWrite(const char* label, int macros)
+void TimeWrite(const char* label, int macros, int editedProfiles = 0)
 {
     SettingsRecord s = WithMacros(macros);
+    SaveSettings(s);
+    for (int i = 0; i < editedProfiles; ++i)
+        ++s.profiles[i].LedModes[0].breath;
     CurrentSettings() = s;
     WrittenSettings() = s;
     QElapsedTimer timer;
     timer.start();
-    TarnProcessThread writer;
-    writer.setWriteAll(true);
-    const quint8 result = writer.runWrite();
+    const quint8 result = MouseSession::instance().apply(true);
     const double ms = timer.nsecsElapsed() / 1e6;
     const WriteStats stats = LastWriteStats();
     const double floor = stats.exchanges * 10.0 + stats.macrosEncoded * 50.0;
-    std::printf("%-22s result %d, %4d exchanges, %2d macros, %8.1f ms, floor %7.1f ms, ratio %.2f\n", label,
+    std::printf("%-40s result %d, %4d exchanges, %2d macros, %8.1f ms, floor %7.1f ms, ratio %.2f\n", label,
                 result, stats.exchanges, stats.macrosEncoded, ms, floor, ms / floor);
 }
 
@@ -100,6 +104,8 @@ int main(int argc, char** argv)
 
     TimeWrite("full write, 0 macros", 0);
     TimeWrite("full write, 12 macros", 12);
+    TimeWrite("full write, 0 macros, 1 profile edited", 0, 1);
+    TimeWrite("full write, 0 macros, 5 profiles edited", 0, 5);
 
     const int seconds = argc > 1 ? qMax(1, atoi(argv[1])) : 10;
     TarnGetBatteryThread poller;

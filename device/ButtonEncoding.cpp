@@ -208,7 +208,7 @@ ButtonImage BuildButtonImage(SettingsRecord& image, const DeviceContext& context
     bytes[1] = 0x00;
     std::fill(bytes.begin() + kButtonSlotBase + 4 * kButtonSlotCount, bytes.end(), quint8(0xFF));
 
-    ProfileRecord& profile = image.profiles[0];
+    ProfileRecord& profile = image.active();
     const int count = qBound(0, context.buttonCount, int(context.buttonMatrix.size()));
     for (int i = 0; i < count; ++i) {
         const int slot = context.buttonMatrix[i];

@@ -40,6 +40,6 @@ ButtonSlotBytes EncodeMacroButton(ButtonRecord& button, MacroSlotMap& map);
 // Any function; macro buttons as EncodeMacroButton.
 ButtonSlotBytes EncodeButton(ButtonRecord& button, int sensor, MacroSlotMap& map);
 
-// The button block image of profile 0. Empties the map and fills it with the macros of
+// The button block image of the active profile. Empties the map and fills it with the macros of
 // the encoded buttons, in the order they are met.
 ButtonImage BuildButtonImage(SettingsRecord& image, const DeviceContext& context, MacroSlotMap& map);

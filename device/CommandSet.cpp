@@ -121,7 +121,6 @@ ReportList BuildSettingsBlock(const SettingsRecord& image, const DeviceContext& 
     // The same profile index that active() resolves, so bytes 14 and 25 agree.
     const int activeIndex = image.ProfileID < kProfileCount ? image.ProfileID : 0;
     const ProfileRecord& active = image.profiles[activeIndex];
-    const ProfileRecord& first = image.profiles[0];
 
     std::array<quint8, kSettingsBlockSize> data{};
     for (int p = 0; p < kProfileCount; ++p) {
@@ -130,8 +129,8 @@ ReportList BuildSettingsBlock(const SettingsRecord& image, const DeviceContext& 
     }
     data[5] = SettingsFlagsByte(image, context.syncMode);
     data[6] = quint8(activeIndex);
-    data[7] = first.LedMoveOFF;
-    data[8] = first.LedSleepTime;
+    data[7] = active.LedMoveOFF;
+    data[8] = active.LedSleepTime;
     data[9] = image.Debounce;
     data[10] = 0x01;
     data[16] = 0x1F;
@@ -152,7 +151,8 @@ ReportList BuildDpiBlock(const SettingsRecord& image, const DeviceContext& conte
     header[kReportDataOffset] = quint8(count);
     reports.append(header);
 
-    const ProfileRecord& profile = image.profiles[0];
+    // The mouse holds one set of levels: the active profile's.
+    const ProfileRecord& profile = image.active();
     for (int i = 0; i < kDpiLevelCount; ++i) {
         const DpiLevel& level = profile.DPI_INFO[i];
         Report r = MakeReport(Command::DpiBlock, quint8(1 + kDpiLevelBytes * i), 0, kDpiLevelBytes, kTagNext);
@@ -179,7 +179,7 @@ LedImage BuildLedImage(const ProfileRecord& profile)
 
 ReportList BuildLedBlock(const SettingsRecord& image)
 {
-    const LedImage led = BuildLedImage(image.profiles[0]);
+    const LedImage led = BuildLedImage(image.active());
     return {ImagePacket(Command::LedBlock, led, 0, 24, kTagFirst),
             ImagePacket(Command::LedBlock, led, 24, 24, kTagNext),
             ImagePacket(Command::LedBlock, led, 48, 24, kTagNext),

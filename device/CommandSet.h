@@ -53,12 +53,12 @@ quint8 SettingsFlagsByte(const SettingsRecord& image, int syncMode);
 quint8 LedEffectSlotByte(int ledMode);
 ReportList BuildSettingsBlock(const SettingsRecord& image, const DeviceContext& context);
 
-// DPI levels of profile 0.
+// DPI levels of the active profile.
 ReportList BuildDpiBlock(const SettingsRecord& image, const DeviceContext& context);
 
 // Ten 8-byte effect records of a profile, in device slot order.
 LedImage BuildLedImage(const ProfileRecord& profile);
-// Lighting of profile 0.
+// Lighting of the active profile.
 ReportList BuildLedBlock(const SettingsRecord& image);
 
 // The image comes from BuildButtonImage.

@@ -5,29 +5,17 @@
 #include "ConfigFiles.h"
 #include "GlobalConfig.h"
 #include "HidTransport.h"
+#include "MacroFile.h"
 #include "MacroUpload.h"
 #include "TarnGetBatteryThread.h"
 
 #include <QLoggingCategory>
-#include <QMutex>
 
 Q_LOGGING_CATEGORY(lcWrite, "mousecfg.write", QtWarningMsg)
 
 namespace {
 
 constexpr int kWaitPerMacroMs = 50;
-
-QMutex& HookLock()
-{
-    static QMutex lock;
-    return lock;
-}
-
-std::function<void()>& RestartHook()
-{
-    static std::function<void()> hook;
-    return hook;
-}
 
 WriteStats& Stats()
 {
@@ -55,16 +43,32 @@ MacroSlotMap& GlobalMacroSlotMap()
     return map;
 }
 
-void SetPollerRestartHook(std::function<void()> hook)
-{
-    QMutexLocker locker(&HookLock());
-    RestartHook() = std::move(hook);
-}
-
 WriteStats LastWriteStats() { return Stats(); }
+
+MacroProblem CheckBoundMacros(const SettingsRecord& settings)
+{
+    // Slots are given out as the button block does it, on a copy.
+    SettingsRecord image = settings;
+    MacroSlotMap map;
+    const DeviceContext context = LoadDeviceContext(0);
+    BuildButtonImage(image, context, map);
+    // Fewer names than button positions, so 64 slot numbers cover every name given out.
+    for (int slot = 0; slot < 64; ++slot) {
+        const QString name = map.nameAt(slot);
+        if (name.isEmpty())
+            continue;
+        if (slot >= kMaxMacroSlots)
+            return {name, true};
+        if (!MacroFitsSlot(ReadMacroEventsRaw(name, kMaxMacroEventsWithDelays + 1)))
+            return {name, false};
+    }
+    return {};
+}
 
 quint8 WriteProfile(const SettingsRecord& settings, int mask)
 {
+    if (!CheckBoundMacros(settings).ok())
+        return WriteResult::MacroRefused;
     HidTransport& transport = HidTransport::instance();
     TarnGetBatteryThread::StopAllAndWait();
     transport.resetExchangeCount();
@@ -98,53 +102,22 @@ quint8 WriteProfile(const SettingsRecord& settings, int mask)
     if (result == 0) {
         const MacroUploadPlan plan = BuildMacroUpload(image, slotMap);
         Stats().macrosEncoded = plan.macrosEncoded;
+        // Checked before the first report; a file changed since then still fails here.
+        if (plan.tooManyMacros || !plan.tooLongMacros.isEmpty())
+            return finish(WriteResult::MacroRefused);
         // The mouse needs a moment per macro before its memory is written.
         QThread::msleep(ulong(kWaitPerMacroMs * plan.macrosEncoded));
         result = transport.SendAll(plan.reports);
     }
     if (result == 0)
         result = transport.SendAll(BuildWriteSession(1));
-    if (result != 0)
-        return finish(result);
-
-    std::function<void()> hook;
-    {
-        QMutexLocker locker(&HookLock());
-        hook = RestartHook();
-    }
-    if (hook)
-        hook();
     return finish(result);
 }
 
-TarnProcessThread::TarnProcessThread(QObject* parent)
+TarnProcessThread::TarnProcessThread(std::function<quint8()> job, QObject* parent)
     : QThread(parent)
+    , m_job(std::move(job))
 {
-}
-
-quint8 TarnProcessThread::runWrite()
-{
-    SettingsRecord& current = CurrentSettings();
-    SettingsRecord& written = WrittenSettings();
-    SaveSettings(current);
-    if (MouseAsleep()) {
-        m_result = ExchangeResult::MouseAsleep;
-        return m_result;
-    }
-    m_result = 0;
-    const int mask = CompareSettings(current, written);
-    int sendMask = 0;
-    if (ConfigDiff() == 1 || m_writeAll)
-        sendMask = kChangeAll;
-    else if (mask != 0)
-        sendMask = mask;
-    if (sendMask != 0) {
-        // Config.ini and profile 0 were saved above; nothing changed since.
-        m_result = WriteProfile(current, sendMask);
-        written = current;
-        SetConfigDiff(m_result != 0 ? 1 : 0);
-    }
-    return m_result;
 }
 
 void TarnProcessThread::run()
@@ -153,6 +126,6 @@ void TarnProcessThread::run()
         qCDebug(lcWrite) << "isStop.";
         return;
     }
-    runWrite();
+    m_result = m_job ? m_job() : quint8(0);
     emit DoProcessDlg();
 }

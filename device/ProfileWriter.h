@@ -14,12 +14,27 @@ std::atomic<bool>& MouseAsleep();
 SettingsRecord& DeviceImage();
 // Slot numbers given to macro names while the button block is built, used by the upload.
 MacroSlotMap& GlobalMacroSlotMap();
-// Called (on the writing thread) after a successful write, so the owner of the poller
-// can start a new one.
-void SetPollerRestartHook(std::function<void()> hook);
+// Results of a write beyond the exchange results (ExchangeResult).
+namespace WriteResult {
+// The stored settings changed under the program; nothing was written.
+constexpr quint8 Stale = 6;
+// A bound macro the mouse cannot hold (too long, or more than its slots); nothing was written.
+constexpr quint8 MacroRefused = 7;
+} // namespace WriteResult
+
+// The bound macros of the active profile that the mouse cannot hold: the first one too
+// long for a slot, or the first name past the mouse's slots. Empty when all fit.
+struct MacroProblem
+{
+    QString name;
+    bool tooMany = false;
+    bool ok() const { return name.isEmpty(); }
+};
+MacroProblem CheckBoundMacros(const SettingsRecord& settings);
 
 // The device write proper: begin, settings block, the changed blocks, apply, macros, end.
-// Stops and joins the poller first. Returns the first failing exchange result, or 0.
+// Stops and joins the poller first. A macro the mouse cannot hold fails the write before
+// anything is sent. Returns the first failing result, or 0.
 quint8 WriteProfile(const SettingsRecord& settings, int mask);
 
 // What a write would send for the same mask, as exchanges of each kind (for tests and
@@ -31,20 +46,17 @@ struct WriteStats
 };
 WriteStats LastWriteStats();
 
-// One write of CurrentSettings on a worker thread; the window waits in a modal dialog.
+// One write on a worker thread while the window waits in a modal dialog: the job is
+// the session's write, returning its result.
 class TarnProcessThread : public QThread
 {
     Q_OBJECT
 
 public:
-    explicit TarnProcessThread(QObject* parent = nullptr);
+    explicit TarnProcessThread(std::function<quint8()> job, QObject* parent = nullptr);
 
     quint8 result() const { return m_result; }
     void stop() { m_isStop = true; }
-    void setWriteAll(bool writeAll) { m_writeAll = writeAll; }
-
-    // The same sequence, run on the calling thread (the command-line tool uses it).
-    quint8 runWrite();
 
 signals:
     void DoProcessDlg();
@@ -57,5 +69,5 @@ private:
 
     std::atomic<quint8> m_result{0};
     std::atomic<bool> m_isStop{false};
-    bool m_writeAll = false;
+    std::function<quint8()> m_job;
 };

@@ -1,5 +1,7 @@
 #include "TarnColorWindow.h"
 
+#include "MouseSession.h"
+
 #include "DefaultColorArea.h"
 #include "Descriptor.h"
 #include "GlobalConfig.h"
@@ -25,22 +27,6 @@ constexpr int kSleepFallbackMin = 1;
 constexpr int kSleepFallbackMax = 9;
 
 // name, brightness, speed, colour, in the menu
-const TarnColorWindow::EffectInfo kEffects[TarnColorWindow::kEffectCount] = {
-    {QT_TRANSLATE_NOOP("QObject", "OFF"), false, false, false, true},
-    {QT_TRANSLATE_NOOP("QObject", "FULL LIGHTED"), true, false, true, true},
-    {QT_TRANSLATE_NOOP("QObject", "BREATHING"), false, true, true, true},
-    {QT_TRANSLATE_NOOP("QObject", "7 COLOR BREATHING"), false, true, false, true},
-    {QT_TRANSLATE_NOOP("QObject", "RAINBOW"), true, true, false, true},
-    {QT_TRANSLATE_NOOP("QObject", "FLASH"), true, true, false, false},
-    {QT_TRANSLATE_NOOP("QObject", "Horizontal WAVE"), true, true, false, false},
-    {QT_TRANSLATE_NOOP("QObject", "Horizontal GO WITHOUT TRACE"), true, true, false, false},
-    {QT_TRANSLATE_NOOP("QObject", "Raindrop"), true, true, false, false},
-    {QT_TRANSLATE_NOOP("QObject", "WAVE"), true, true, false, true},
-    {QT_TRANSLATE_NOOP("QObject", "GO WITHOUT TRACE"), true, true, false, true},
-    {QT_TRANSLATE_NOOP("QObject", "REACTIVE"), true, false, false, true},
-    {QT_TRANSLATE_NOOP("QObject", "yo-yo"), true, true, false, true},
-    {QT_TRANSLATE_NOOP("QObject", "Marbles"), true, true, false, true},
-};
 
 const char* const kUnknownEffectName = QT_TRANSLATE_NOOP("QObject", "UNKNOWN");
 
@@ -156,7 +142,7 @@ TarnColorWindow::~TarnColorWindow() = default;
 
 const TarnColorWindow::EffectInfo* TarnColorWindow::Effect(int index)
 {
-    return index >= 0 && index < kEffectCount ? &kEffects[index] : nullptr;
+    return LedEffect(index);
 }
 
 const std::array<int, TarnColorWindow::kMenuEntryCount>& TarnColorWindow::MenuEffects()
@@ -167,8 +153,6 @@ const std::array<int, TarnColorWindow::kMenuEntryCount>& TarnColorWindow::MenuEf
 
 ProfileRecord& TarnColorWindow::ShownProfileOf(SettingsRecord& settings)
 {
-    if (ConfigCurrentProductName() == QLatin1String("7346"))
-        return settings.profiles[0];
     return settings.active();
 }
 
@@ -185,21 +169,13 @@ void TarnColorWindow::SetProfile(ProfileRecord* profile)
     Retranslate();
 }
 
-std::array<ProfileRecord*, 2> TarnColorWindow::editTargets() const
+int TarnColorWindow::shownSlot() const
 {
     SettingsRecord& settings = CurrentSettings();
-    ProfileRecord* first = &settings.profiles[0];
-    bool inCurrent = false;
-    for (ProfileRecord& p : settings.profiles)
-        inCurrent = inCurrent || &p == m_profile;
-    return {m_profile, inCurrent && m_profile != first ? first : nullptr};
-}
-
-template <typename Edit> void TarnColorWindow::editBoth(Edit edit)
-{
-    for (ProfileRecord* p : editTargets())
-        if (p)
-            edit(*p);
+    for (int i = 0; i < kProfileCount; ++i)
+        if (&settings.profiles[i] == m_profile)
+            return i;
+    return -1;
 }
 
 void TarnColorWindow::applySleepRange()
@@ -280,7 +256,7 @@ void TarnColorWindow::ShowLightMode(int index)
     showEffect(index);
     if (m_effect < 0)
         return;
-    target.LedMode = quint8(m_effect);
+    MouseSession::instance().setLedEffect(shownSlot(), m_effect);
     loadEffectValues();
 }
 
@@ -298,7 +274,7 @@ void TarnColorWindow::rebuildMenu()
     }
     m_menu->setFont(InterfaceFont());
     for (int effect : MenuEffects()) {
-        auto* action = new TarnAction(QObject::tr(kEffects[effect].name), effect, m_menu);
+        auto* action = new TarnAction(QObject::tr(LedEffect(effect)->name), effect, m_menu);
         connect(action, &TarnAction::TriggeredSignal, this, &TarnColorWindow::onEffectChosen);
         m_menu->addAction(action);
     }
@@ -366,7 +342,8 @@ void TarnColorWindow::onBrightChanged(int value)
     const int e = m_effect;
     if (m_loading || e < 0)
         return;
-    editBoth([e, value](ProfileRecord& p) { p.LedModes[e].bright = value; });
+    if (m_profile->LedMode == e)
+        MouseSession::instance().setLedBrightness(shownSlot(), value);
 }
 
 void TarnColorWindow::onSpeedChanged(int value)
@@ -374,7 +351,8 @@ void TarnColorWindow::onSpeedChanged(int value)
     const int e = m_effect;
     if (m_loading || e < 0)
         return;
-    editBoth([e, value](ProfileRecord& p) { p.LedModes[e].breath = value; });
+    if (m_profile->LedMode == e)
+        MouseSession::instance().setLedSpeed(shownSlot(), value);
 }
 
 void TarnColorWindow::onSleepChanged(int value)
@@ -382,15 +360,14 @@ void TarnColorWindow::onSleepChanged(int value)
     updateSleepLabel();
     if (m_loading)
         return;
-    editBoth([value](ProfileRecord& p) { p.LedSleepTime = quint8(value); });
+    MouseSession::instance().setSleepTime(shownSlot(), value);
 }
 
 void TarnColorWindow::checkbtn_clicked()
 {
     if (sender() != m_moveOffBox)
         return;
-    const quint8 value = m_moveOffBox->isChecked() ? 0 : 255;
-    editBoth([value](ProfileRecord& p) { p.LedMoveOFF = value; });
+    MouseSession::instance().setMoveOff(shownSlot(), m_moveOffBox->isChecked());
 }
 
 void TarnColorWindow::slotSliderMouseChange()
@@ -412,15 +389,10 @@ void TarnColorWindow::color_clicked()
     const int h = dialog.hue();
     const int s = dialog.saturation();
     const int v = dialog.value();
-    // Stored under the effect the dialog was opened for, even if a refresh came in meanwhile.
-    editBoth([e, &stored, h, s, v](ProfileRecord& p) {
-        LedModeRecord& entry = p.LedModes[e];
-        entry.RGB = stored;
-        entry.h = h;
-        entry.s = s;
-        entry.v = v;
-    });
-    if (m_effect == e)
+    // Only for the effect the dialog was opened for: a refresh may have come in meanwhile.
+    if (m_effect != e || m_profile->LedMode != e)
+        return;
+    if (MouseSession::instance().setLedColor(shownSlot(), stored, h, s, v).ok)
         m_swatch->setColor(chosen);
 }
 

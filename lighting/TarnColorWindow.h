@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigPage.h"
+#include "LedEffects.h"
 
 #include <array>
 
@@ -12,12 +13,8 @@ class TarnMenu;
 class TarnSlider;
 
 // The lighting page: the effect with its brightness, speed and colour, the lighting
-// sleep time and the "MOVE TO LIGHT OFF" switch. It edits CurrentSettings() in place.
-//
-// The mouse takes colours, brightness, speed, sleep time and move-off from profile 0 and
-// the effect from the active profile, while the change check looks at each profile's own
-// effect entry; so the effect goes into the shown profile and every other edit into both
-// the shown profile and profile 0, and a write never drops an edit.
+// sleep time and the "MOVE TO LIGHT OFF" switch of the active profile, which is what the
+// mouse holds. Every change goes to the session as it is made.
 class TarnColorWindow : public ConfigPage
 {
     Q_OBJECT
@@ -25,14 +22,7 @@ class TarnColorWindow : public ConfigPage
 
 public:
     // How an effect shows its controls.
-    struct EffectInfo
-    {
-        const char* name;       // translatable, context "QObject"
-        bool brightness;
-        bool speed;
-        bool color;
-        bool inMenu;
-    };
+    using EffectInfo = LedEffectInfo;
     static constexpr int kEffectCount = 14;
     static constexpr int kMenuEntryCount = 10;
 
@@ -43,12 +33,10 @@ public:
     static const EffectInfo* Effect(int index);
     // The effects of the menu, in menu order.
     static const std::array<int, kMenuEntryCount>& MenuEffects();
-    // The profile the page shows and the effect menu edits: profile 0 for the product
-    // "7346", otherwise the active profile.
+    // The profile the page shows and the effect menu edits: the active one.
     static ProfileRecord& ShownProfileOf(SettingsRecord& settings);
 
     void refreshFrom(const SettingsRecord& settings) override;
-    void collectInto(SettingsRecord&) override {}
     void retranslate() override { Retranslate(); }
 
     // Shows `profile` (which should lie in CurrentSettings()) and re-applies the captions.
@@ -85,9 +73,8 @@ private:
     void rebuildMenu();
     void updateSleepLabel();
     void applySleepRange();
-    // The shown profile and, when it is another one, profile 0 of the same record.
-    std::array<ProfileRecord*, 2> editTargets() const;
-    template <typename Edit> void editBoth(Edit edit);
+    // The slot of the shown profile in CurrentSettings(), or -1.
+    int shownSlot() const;
 
     ProfileRecord* m_profile = nullptr;
     int m_effect = -1;

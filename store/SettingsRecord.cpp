@@ -109,7 +109,9 @@ bool ButtonsDiffer(const ButtonRecord& a, const ButtonRecord& b)
         || a.Res1 != b.Res1 || a.Res2 != b.Res2 || a.Res3 != b.Res3 || a.Res4 != b.Res4
         || KeyInfoDiffers(a, b))
         return true;
-    if (a.Fun == kMacroFunction && b.Fun == kMacroFunction) {
+    // A macro or gun file: another name, or the same file saved again since it was sent.
+    const bool macro = a.Fun == kMacroFunction || a.Fun == kGunFileFunction;
+    if (macro && a.Fun == b.Fun) {
         if (a.macroname != b.macroname)
             return true;
         return TakeMacroWriteSign(a.macroname);
@@ -175,55 +177,45 @@ void MakeDefaultSettings(SettingsRecord& settings)
 
 int CompareSettings(const SettingsRecord& current, const SettingsRecord& written)
 {
+    // The mouse holds one profile's levels, buttons and lighting: another active profile
+    // replaces all of them.
+    if (current.ProfileID != written.ProfileID)
+        return kChangeAll;
+
     int mask = 0;
+    const ProfileRecord& a = current.active();
+    const ProfileRecord& b = written.active();
 
     bool settingsDiffer = current.AngleValue != written.AngleValue || current.LiftHigh != written.LiftHigh
         || current.Sync != written.Sync || current.Jitter != written.Jitter
         || current.Debounce != written.Debounce || current.Wake != written.Wake
-        || current.SensorMode != written.SensorMode || current.ProfileID != written.ProfileID;
+        || current.SensorMode != written.SensorMode;
+    // Rates and scroll speeds of every profile travel in the settings block.
     for (int p = 0; p < kProfileCount && !settingsDiffer; ++p) {
         settingsDiffer = current.profiles[p].pollrate != written.profiles[p].pollrate
             || current.profiles[p].scrollspeed != written.profiles[p].scrollspeed;
     }
-    if (!settingsDiffer) {
-        const ProfileRecord& a = current.active();
-        const ProfileRecord& b = written.active();
-        settingsDiffer = a.dpi != b.dpi || a.LedMode != b.LedMode || a.LedMoveOFF != b.LedMoveOFF
-            || a.LedSleepTime != b.LedSleepTime;
-    }
+    settingsDiffer = settingsDiffer || a.dpi != b.dpi || a.LedMode != b.LedMode || a.LedMoveOFF != b.LedMoveOFF
+        || a.LedSleepTime != b.LedSleepTime;
     if (settingsDiffer)
         mask |= kChangeSettings;
 
-    [&] {
-        for (int p = 0; p < kProfileCount; ++p)
-            for (int i = 0; i < kDpiLevelCount; ++i)
-                if (DpiLevelDiffers(current.profiles[p].DPI_INFO[i], written.profiles[p].DPI_INFO[i])) {
-                    mask |= kChangeDpi;
-                    return;
-                }
-    }();
+    for (int i = 0; i < kDpiLevelCount; ++i)
+        if (DpiLevelDiffers(a.DPI_INFO[i], b.DPI_INFO[i]))
+            mask |= kChangeDpi;
 
-    [&] {
-        for (int p = 0; p < kProfileCount; ++p)
-            for (int b = 0; b < kButtonCount; ++b)
-                if (ButtonsDiffer(current.profiles[p].BUTTON_INFO[b], written.profiles[p].BUTTON_INFO[b])) {
-                    mask |= kChangeButtons;
-                    return;
-                }
-    }();
+    // Every button is compared, so each changed macro's flag is taken.
+    for (int i = 0; i < kButtonCount; ++i)
+        if (ButtonsDiffer(a.BUTTON_INFO[i], b.BUTTON_INFO[i]))
+            mask |= kChangeButtons;
 
-    for (int p = 0; p < kProfileCount; ++p) {
-        const ProfileRecord& a = current.profiles[p];
-        const ProfileRecord& b = written.profiles[p];
-        if (a.LedMode != b.LedMode) {
+    // The lighting block carries the records of every effect but 5..8, which share
+    // effect 9's on the mouse; not only the chosen effect's.
+    if (a.LedMode != b.LedMode)
+        mask |= kChangeLed;
+    for (int e = 0; e < kLedEffectCount; ++e)
+        if ((e < 5 || e > 8) && LedEntryDiffers(a.LedModes[e], b.LedModes[e]))
             mask |= kChangeLed;
-            break;
-        }
-        if (a.LedMode < kLedEffectCount && LedEntryDiffers(a.LedModes[a.LedMode], b.LedModes[a.LedMode])) {
-            mask |= kChangeLed;
-            break;
-        }
-    }
     return mask;
 }
 

@@ -108,9 +108,11 @@ enum ChangeMaskBits : int {
 
 void MakeDefaultProfile(ProfileRecord& profile);
 void MakeDefaultSettings(SettingsRecord& settings);
-// Compares the record to write with the one last written. For a macro button whose
-// name is unchanged, a macro file saved since the last write (Setting/WriteSign != 0)
-// marks the buttons changed, and the flag is cleared in that file.
+// Compares the record to write with the one last written, as the mouse holds it: the
+// active profile's levels, buttons and lighting, every profile's rate and scroll speed,
+// and the sensor options; another active profile changes everything. For a macro or
+// gun-file button whose name is unchanged, a macro file saved since the last write
+// (Setting/WriteSign != 0) marks the buttons changed, and the flag is cleared in that file.
 int CompareSettings(const SettingsRecord& current, const SettingsRecord& written);
 
 // The number of KeyInfo entries a button's KeyNumber may address: 0..63, whatever is stored.

@@ -9,6 +9,7 @@
 #include "ButtonEncoding.h"
 #include "GlobalConfig.h"
 #include "HidTransport.h"
+#include "MouseSession.h"
 #include "KeyTables.h"
 #include "PointerSpeed.h"
 #include "ProfileWriter.h"
@@ -65,6 +66,12 @@ const char* const kHelp =
     "                                      is the rate code: 1 = 1000 Hz, 2 = 500, 4 = 250, 8 = 125)\n"
     "  virtual battery MILLIVOLTS [charging]\n"
     "  virtual sleep on|off\n"
+    "  virtual fault silent|zero|echo N   the next N reports the mouse receives get no answer\n"
+    "                      (silent) or an all-zero one (zero); block packets, section and session\n"
+    "                      commands count, battery queries do not. A report is written up to 6\n"
+    "                      times, so 6 fail one exchange. echo: the next N block packets come back\n"
+    "                      with a wrong data byte; 3 fail one. Kept in the state file until used\n"
+    "  virtual fault clear drop the pending faults\n"
     "\n"
     "Settings are read from the application directory (the program's own directory, or\n"
     "MOUSECFG_APP_DIR). MOUSECFG_DEVICE=virtual talks to the virtual mouse, whose memory is\n"
@@ -182,20 +189,13 @@ int Write()
     const BatteryReading reading = QueryBattery();
     MouseAsleep() = reading.answered && !reading.value[4] && !reading.value[5] && !reading.value[6];
 
-    LoadSettings(WrittenSettings());
-    CurrentSettings() = WrittenSettings();
+    MouseSession& session = MouseSession::instance();
+    session.load();
     WriteDefaultProfileFile();
-
-    TarnProcessThread writer;
-    writer.setWriteAll(true);
-    const quint8 result = writer.runWrite();
+    const quint8 result = session.apply(true);
     HidTransport::instance().CloseDevice();
-    if (result == ExchangeResult::MouseAsleep) {
-        err() << kNotConnected << "\n";
-        return Failed;
-    }
     if (result != 0) {
-        err() << kSendFailed << "\n";
+        err() << session.lastWriteError() << "\n";
         return Failed;
     }
     const WriteStats stats = LastWriteStats();
@@ -216,19 +216,20 @@ int Select(const QString& arg)
         err() << kNotConnected << "\n";
         return NoMouse;
     }
-    HidTransport& transport = HidTransport::instance();
-    quint8 result = transport.SendAll(BuildSelectProfile(slot - 1));
-    if (result == 0)
-        result = transport.SendAll(BuildApplySections());
-    transport.CloseDevice();
+    const BatteryReading reading = QueryBattery();
+    MouseAsleep() = reading.answered && !reading.value[4] && !reading.value[5] && !reading.value[6];
+    // The mouse holds the active profile's levels, buttons and lighting: select writes them.
+    MouseSession& session = MouseSession::instance();
+    session.setCountsExternalEdits(true);
+    session.load();
+    session.selectSlot(slot - 1);
+    const quint8 result = session.apply();
+    HidTransport::instance().CloseDevice();
     if (result != 0) {
-        err() << kSendFailed << "\n";
+        err() << session.lastWriteError() << "\n";
         return Failed;
     }
-    SetConfigProfileID(slot - 1);
-    SettingsRecord settings;
-    LoadSettings(settings);
-    ActivePointerSpeed().apply(settings.profiles[slot - 1].mousespeed);
+    ActivePointerSpeed().apply(session.current().active().mousespeed);
     out() << "Profile " << slot << " is active.\n";
     return Ok;
 }
@@ -375,6 +376,8 @@ int VirtualCommand(const QStringList& args)
         result = ApplyVirtualMouseCommand(Virtual(), args);
         if (result.ok && args.value(0) == QLatin1String("status"))
             out() << "No program runs on the virtual mouse; nobody saw the status report.\n";
+        if (result.ok && args.value(0) == QLatin1String("fault") && args.value(1) != QLatin1String("clear"))
+            out() << "No program runs on the virtual mouse; the next command on it meets the fault.\n";
     }
     if (!result.ok) {
         err() << result.message << "\n";

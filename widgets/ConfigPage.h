@@ -5,8 +5,8 @@
 #include <QWidget>
 
 // A page of the main window. The window refreshes every page from the settings being
-// edited, collects them into it before a write, and retranslates them on a language
-// switch; it knows nothing else about a page.
+// edited and retranslates them on a language switch; it knows nothing else about a page.
+// A page hands every gesture to the session at once, so it holds no edits of its own.
 class ConfigPage : public QWidget
 {
     Q_OBJECT
@@ -14,10 +14,7 @@ class ConfigPage : public QWidget
 public:
     using QWidget::QWidget;
 
-    // Show the current slot's record (and the global options) of `settings`. Pages that
-    // edit in place (lighting, buttons) change CurrentSettings() directly.
+    // Show the current slot's record (and the global options) of `settings`; stores nothing.
     virtual void refreshFrom(const SettingsRecord& settings) = 0;
-    // Put the page's edits into `settings` (Apply); pages that edit in place do nothing.
-    virtual void collectInto(SettingsRecord& settings) = 0;
     virtual void retranslate() = 0;
 };

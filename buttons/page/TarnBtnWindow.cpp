@@ -1,5 +1,7 @@
 #include "TarnBtnWindow.h"
 
+#include "MouseSession.h"
+
 #include "ButtonDialogs.h"
 #include "ButtonDialogsDefault.h"
 #include "Descriptor.h"
@@ -288,16 +290,6 @@ void TarnBtnWindow::OnMenuActionSlot(QAction* action)
         chooseFunction(entry->id());
 }
 
-bool TarnBtnWindow::AnotherLeft(int record) const
-{
-    const ProfileRecord& profile = CurrentSettings().active();
-    for (int r = 0; r < kButtonCount; ++r) {
-        if (r != record && profile.BUTTON_INFO[r].Fun == ButtonCatalogue::kLeftCode)
-            return true;
-    }
-    return false;
-}
-
 void TarnBtnWindow::chooseFunction(int code)
 {
     if (m_selected < 0 || m_selected >= kButtonCount)
@@ -310,33 +302,38 @@ void TarnBtnWindow::chooseFunction(int code)
     if (!entry)
         return;
     const int record = m_selected;
-    ButtonRecord& button = CurrentSettings().active().BUTTON_INFO[record];
-    // The mouse must keep a button that clicks.
-    if (button.Fun == ButtonCatalogue::kLeftCode && entry->code != ButtonCatalogue::kLeftCode && !AnotherLeft(record)) {
-        emit PopOneClickBox();
+    MouseSession& session = MouseSession::instance();
+    ButtonRecord button = CurrentSettings().active().BUTTON_INFO[record];
+    // Refusals that need no dialog come before one opens.
+    ButtonRecord probe = button;
+    probe.Fun = entry->code;
+    const EditResult early = session.checkButton(-1, record, probe, false);
+    if (!early.ok) {
+        if (early.clickGuard)
+            emit PopOneClickBox();
+        else
+            TarnMessageBox::Show(TarnMessageBox::Warning, tr("Warning"), early.text(), QString(), window());
         return;
     }
     const QPointer<TarnBtnWindow> alive(this);
     if (!ApplyEntry(*entry, button) || !alive)
         return;
+    const EditResult result = session.setButton(-1, record, button);
+    if (!result.ok) {
+        TarnMessageBox::Show(TarnMessageBox::Warning, tr("Warning"), result.text(), QString(), window());
+        return;
+    }
     ShowLabels();
 }
 
 bool TarnBtnWindow::ApplyEntry(const ButtonCatalogue::Entry& entry, ButtonRecord& button)
 {
-    const int record = m_selected;
     switch (entry.kind) {
     case ButtonCatalogue::Plain:
         button.Fun = entry.code;
         return true;
 
     case ButtonCatalogue::GunFile:
-        if (record == 0) {
-            TarnMessageBox::Show(TarnMessageBox::Warning, tr("Warning"), tr("Left Button Can not be Gun Function."),
-                                 QString(), window());
-            return false;
-        }
-        Q_FALLTHROUGH();
     case ButtonCatalogue::Macro: {
         if (CountMacroNames() == 0) {
             emit GotoMacroTab(3);

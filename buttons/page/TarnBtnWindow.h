@@ -30,7 +30,6 @@ public:
     ~TarnBtnWindow() override;
 
     void refreshFrom(const SettingsRecord& settings) override;
-    void collectInto(SettingsRecord&) override {}
     void retranslate() override;
 
     // Replaces the dialogs the menu opens (the page owns them).
@@ -75,7 +74,6 @@ private:
     void ShowSelection();
     int RowOf(const TarnPushButton* button) const;
     bool ApplyEntry(const ButtonCatalogue::Entry& entry, ButtonRecord& button);
-    bool AnotherLeft(int record) const;
 
     std::unique_ptr<ButtonDialogs> m_dialogs;
     QScrollArea* m_scroll = nullptr;

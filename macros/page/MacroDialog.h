@@ -57,7 +57,6 @@ public:
     static MacroDialog* Instance();
 
     void refreshFrom(const SettingsRecord&) override {}
-    void collectInto(SettingsRecord&) override {}
     void retranslate() override;
 
     void setGunSetHook(GunSetHook hook) { m_gunSetHook = std::move(hook); }

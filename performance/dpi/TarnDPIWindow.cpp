@@ -2,6 +2,8 @@
 
 #include "Descriptor.h"
 #include "GlobalConfig.h"
+#include "LedEffects.h"
+#include "MouseSession.h"
 #include "SensorDpi.h"
 #include "TarnLabel.h"
 #include "TarnSingleDPI.h"
@@ -13,13 +15,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalBlocker>
-
-namespace {
-
-constexpr quint8 kMoveOffChecked = 0;
-constexpr quint8 kMoveOffUnchecked = 255;
-
-} // namespace
 
 TarnDPIWindow::TarnDPIWindow(QWidget* parent)
     : ConfigPage(parent)
@@ -97,15 +92,8 @@ void TarnDPIWindow::refreshFrom(const SettingsRecord& settings)
         m_sleepSlider->setValue(m_record.LedSleepTime);
     }
     updateMinuteLabel();
-    m_offBox->setChecked(m_record.LedMoveOFF == kMoveOffChecked);
+    m_offBox->setChecked(m_record.LedMoveOFF == kMoveOffOn);
     relayout();
-}
-
-void TarnDPIWindow::collectInto(SettingsRecord& settings)
-{
-    ProfileRecord& profile = settings.active();
-    profile.dpi = m_record.dpi;
-    profile.DPI_INFO = m_record.DPI_INFO;
 }
 
 void TarnDPIWindow::retranslate()
@@ -188,54 +176,68 @@ void TarnDPIWindow::highlightActive()
         m_rows[i]->setHighlighted(i == m_record.dpi);
 }
 
+// Every gesture goes to the session at once, so a refresh (the mouse's own DPI button)
+// loses nothing; m_record is what the page shows.
 void TarnDPIWindow::onSliderChanged(int iX, int iY, quint8 iLevel)
 {
     if (iLevel >= kDpiLevelCount)
         return;
-    m_record.DPI_INFO[iLevel].x = quint32(qMax(0, iX));
-    m_record.DPI_INFO[iLevel].y = quint32(qMax(0, iY));
+    const quint32 x = quint32(qMax(0, iX));
+    const quint32 y = quint32(qMax(0, iY));
+    if (!MouseSession::instance().setDpiLevel(-1, iLevel, x, y).ok)
+        return;
+    DpiLevel& level = m_record.DPI_INFO[iLevel];
+    level.x = x;
+    level.y = y;
+    if (x != y)
+        level.link = 0;
 }
 
 void TarnDPIWindow::onLinkChanged(quint8 bLink, quint8 iLevel)
 {
-    if (iLevel < kDpiLevelCount)
-        m_record.DPI_INFO[iLevel].link = bLink;
+    if (iLevel >= kDpiLevelCount || !MouseSession::instance().setDpiLinked(-1, iLevel, bLink != 0).ok)
+        return;
+    DpiLevel& level = m_record.DPI_INFO[iLevel];
+    level.link = bLink;
+    // One slider again: Y takes X's value, as the mouse will.
+    if (bLink && level.y != level.x) {
+        level.y = level.x;
+        m_rows[iLevel]->setLevelValues(level);
+    }
 }
 
 void TarnDPIWindow::onEnableChanged(quint8 bEnable, quint8 iLevel)
 {
-    if (iLevel < kDpiLevelCount)
+    if (iLevel < kDpiLevelCount && MouseSession::instance().setDpiEnabled(-1, iLevel, bEnable != 0).ok)
         m_record.DPI_INFO[iLevel].used = bEnable;
+}
+
+void TarnDPIWindow::chooseLevel(int level)
+{
+    if (level >= 0 && level < kDpiLevelCount && MouseSession::instance().setActiveLevel(-1, level).ok)
+        selectLevel(level);
 }
 
 void TarnDPIWindow::MouseinSignal(quint8 iLevel)
 {
-    selectLevel(iLevel);
+    chooseLevel(iLevel);
 }
 
 void TarnDPIWindow::onRadioChanged()
 {
-    selectLevel(m_levelGroup->checkedId());
+    chooseLevel(m_levelGroup->checkedId());
 }
 
 void TarnDPIWindow::checkbtn_clicked()
 {
-    const quint8 value = m_offBox->isChecked() ? kMoveOffChecked : kMoveOffUnchecked;
-    m_record.LedMoveOFF = value;
-    // The mouse reads this byte from profile 0 and the change check looks at the active
-    // profile: both must hold the edit, or it is lost or never sent.
-    SettingsRecord& current = CurrentSettings();
-    current.profiles[0].LedMoveOFF = value;
-    current.active().LedMoveOFF = value;
+    if (MouseSession::instance().setMoveOff(-1, m_offBox->isChecked()).ok)
+        m_record.LedMoveOFF = m_offBox->isChecked() ? kMoveOffOn : kMoveOffOff;
 }
 
 void TarnDPIWindow::slider_clicked(int iValue)
 {
     const quint8 value = quint8(qBound(0, iValue, 255));
-    m_record.LedSleepTime = value;
-    // Same reason as the off box: profile 0 is sent, the active profile is compared.
-    SettingsRecord& current = CurrentSettings();
-    current.profiles[0].LedSleepTime = value;
-    current.active().LedSleepTime = value;
+    if (MouseSession::instance().setSleepTime(-1, value).ok)
+        m_record.LedSleepTime = value;
     updateMinuteLabel();
 }

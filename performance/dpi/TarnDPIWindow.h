@@ -12,9 +12,9 @@ class TarnLabel;
 class TarnSingleDPI;
 class TarnSlider;
 
-// The DPI page: the level table and active level of the current profile, edited in a
-// copy that Apply collects, plus the lighting sleep time and "MOVE TO LIGHT OFF" for
-// products without a lighting page.
+// The DPI page: the level table and active level of the current profile, plus the
+// lighting sleep time and "MOVE TO LIGHT OFF" for products without a lighting page.
+// Every change is handed to the session as it is made.
 class TarnDPIWindow : public ConfigPage
 {
     Q_OBJECT
@@ -25,11 +25,12 @@ public:
     ~TarnDPIWindow() override;
 
     void refreshFrom(const SettingsRecord& settings) override;
-    void collectInto(SettingsRecord& settings) override;
     void retranslate() override;
 
-    // Makes `level` the active level and highlights its row; anything outside 0..7 is ignored.
+    // Shows `level` as the active level; anything outside 0..7 is ignored.
     void selectLevel(int level);
+    // The user made `level` the active level.
+    void chooseLevel(int level);
     int activeLevel() const { return m_record.dpi; }
     const std::array<DpiLevel, kDpiLevelCount>& levels() const { return m_record.DPI_INFO; }
 

@@ -1,5 +1,7 @@
 #include "TarnPointSpeed.h"
 
+#include "MouseSession.h"
+
 #include "Descriptor.h"
 #include "TarnPushButton.h"
 #include "TarnSlider.h"
@@ -193,17 +195,19 @@ void TarnPointSpeed::refreshFrom(const SettingsRecord& settings)
             settings.Debounce, settings.Wake, settings.SensorMode);
 }
 
-void TarnPointSpeed::collectInto(SettingsRecord& settings)
+void TarnPointSpeed::storeEdits()
 {
-    settings.Sync = m_sync;
-    settings.LiftHigh = m_lift;
-    settings.AngleValue = m_angle;
-    settings.Jitter = m_jitter;
-    settings.Debounce = m_debounce;
-    settings.Wake = m_wake;
-    settings.SensorMode = m_sensorMode;
-    settings.active().mousespeed = m_mousespeed;
-    settings.active().scrollspeed = m_scrollspeed;
+    SensorOptions options;
+    options.Sync = m_sync;
+    options.LiftHigh = m_lift;
+    options.AngleValue = m_angle;
+    options.Jitter = m_jitter;
+    options.Debounce = m_debounce;
+    options.Wake = m_wake;
+    options.SensorMode = m_sensorMode;
+    MouseSession& session = MouseSession::instance();
+    session.setSensorOptions(options);
+    session.setPointerSpeed(-1, m_mousespeed, m_scrollspeed);
 }
 
 void TarnPointSpeed::showValues()
@@ -264,9 +268,14 @@ void TarnPointSpeed::onKeyResponseChanged(int value)
 {
     m_debounce = quint8(qBound(1, value, 255));
     m_keyValue->setText(QStringLiteral("%1").arg(m_debounce));
+    storeEdits();
 }
 
-void TarnPointSpeed::sValueChangedSlot(int s) { m_scrollspeed = quint8(qBound(1, s, 20)); }
+void TarnPointSpeed::sValueChangedSlot(int s)
+{
+    m_scrollspeed = quint8(qBound(1, s, 20));
+    storeEdits();
+}
 
 void TarnPointSpeed::checkbtn_clicked()
 {
@@ -290,6 +299,7 @@ void TarnPointSpeed::checkbtn_clicked()
         m_sensorMode = quint8(m_modeBoxes.indexOf(box));
     // Clicking the checked one of a pair or trio unticks it; put the one-of state back.
     showValues();
+    storeEdits();
 }
 
 void TarnPointSpeed::btn_clicked() { m_launcher.open(this); }

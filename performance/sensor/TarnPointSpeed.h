@@ -30,7 +30,6 @@ public:
                  quint8 debounce, quint8 wake, quint8 sensorMode);
 
     void refreshFrom(const SettingsRecord& settings) override;
-    void collectInto(SettingsRecord& settings) override;
     void retranslate() override;
 
     // Descriptor SyncMode 0 and 1 have their own arrangement; any other value the full one.
@@ -69,6 +68,8 @@ private:
     QCheckBox* makeBox(const char* objectName);
     QLabel* makeLabel(const char* objectName);
     void showValues();
+    // Hands the page's values to the session after each gesture.
+    void storeEdits();
     void setBoxes(const QVector<QCheckBox*>& boxes, int checkedIndex);
 
     quint8 m_sync = 0;

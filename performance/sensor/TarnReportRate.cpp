@@ -1,5 +1,7 @@
 #include "TarnReportRate.h"
 
+#include "MouseSession.h"
+
 #include "TarnAction.h"
 #include "TarnMenu.h"
 #include "TarnPushButton.h"
@@ -110,7 +112,6 @@ void TarnReportRate::refresh(const ProfileRecord& record, quint8 lift)
 
 void TarnReportRate::refreshFrom(const SettingsRecord& settings) { refresh(settings.active(), settings.LiftHigh); }
 
-void TarnReportRate::collectInto(SettingsRecord& settings) { settings.active().pollrate = m_pollrate; }
 
 void TarnReportRate::retranslate()
 {
@@ -133,6 +134,8 @@ void TarnReportRate::onRateChosen(int iCode)
 {
     const QString text = RateText(iCode);
     if (text.isEmpty())
+        return;
+    if (!MouseSession::instance().setReportRate(-1, quint8(iCode)).ok)
         return;
     m_pollrate = quint8(iCode);
     m_shownRate = iCode;

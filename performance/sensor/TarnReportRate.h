@@ -25,7 +25,6 @@ public:
     void refresh(const ProfileRecord& record, quint8 lift);
 
     void refreshFrom(const SettingsRecord& settings) override;
-    void collectInto(SettingsRecord& settings) override;
     void retranslate() override;
 
     quint8 pollrate() const { return m_pollrate; }
@@ -44,8 +43,6 @@ signals:
 
 public slots:
     void onRadioChanged();
-
-private slots:
     void onRateChosen(int iCode);
 
 private:

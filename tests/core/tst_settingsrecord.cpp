@@ -39,8 +39,8 @@ SettingsRecord FilledSettings()
     SettingsRecord s;
     for (ProfileRecord& p : s.profiles)
         MakeDefaultProfile(p);
-    s.profiles[2].BUTTON_INFO[5].Fun = kMacroFunction;
-    s.profiles[2].BUTTON_INFO[5].macroname = QStringLiteral("Combo");
+    s.profiles[0].BUTTON_INFO[5].Fun = kMacroFunction;
+    s.profiles[0].BUTTON_INFO[5].macroname = QStringLiteral("Combo");
     return s;
 }
 
@@ -227,18 +227,18 @@ void SettingsRecordTest::compareSettings_data()
     QTest::newRow("colour of an inactive effect") << Edit([](SettingsRecord& s) {
         s.profiles[0].LedModes[5].RGB = StoredColor::fromRgb(1, 2, 3);
     }) << 0;
-    QTest::newRow("colour of the active effect") << Edit([](SettingsRecord& s) {
+    QTest::newRow("colour of an inactive profile's effect") << Edit([](SettingsRecord& s) {
         s.profiles[3].LedModes[s.profiles[3].LedMode].RGB = StoredColor::fromRgb(1, 2, 3);
-    }) << 0x08;
+    }) << 0;
     QTest::newRow("brightness of the active effect")
-        << Edit([](SettingsRecord& s) { s.profiles[1].LedModes[s.profiles[1].LedMode].bright = 1; }) << 0x08;
+        << Edit([](SettingsRecord& s) { s.profiles[0].LedModes[s.profiles[0].LedMode].bright = 1; }) << 0x08;
+    QTest::newRow("speed of another effect the mouse keeps a record of")
+        << Edit([](SettingsRecord& s) { s.profiles[0].LedModes[12].breath = 77; }) << 0x08;
     QTest::newRow("effect of an inactive profile")
-        << Edit([](SettingsRecord& s) { s.profiles[2].LedMode = 4; }) << 0x08;
+        << Edit([](SettingsRecord& s) { s.profiles[2].LedMode = 4; }) << 0;
     QTest::newRow("effect of the active profile")
         << Edit([](SettingsRecord& s) { s.profiles[0].LedMode = 4; }) << (0x01 | 0x08);
-    QTest::newRow("ProfileID alone") << Edit([](SettingsRecord& s) { s.ProfileID = 2; }) << 0x01;
-    QTest::newRow("ProfileID with a different dpi in the new slot")
-        << Edit([](SettingsRecord& s) { s.ProfileID = 2; s.profiles[0].dpi = 5; }) << 0x01;
+    QTest::newRow("another active profile: everything") << Edit([](SettingsRecord& s) { s.ProfileID = 2; }) << 0x0F;
     QTest::newRow("dpi of an inactive profile") << Edit([](SettingsRecord& s) { s.profiles[4].dpi = 5; }) << 0;
     QTest::newRow("dpi of the active profile") << Edit([](SettingsRecord& s) { s.profiles[0].dpi = 5; }) << 0x01;
     QTest::newRow("sleep time of the active profile")
@@ -255,13 +255,15 @@ void SettingsRecordTest::compareSettings_data()
         s.profiles[1].mousespeed = 3;
         s.profiles[1].accelenable = 0;
     }) << 0;
-    QTest::newRow("link flag alone") << Edit([](SettingsRecord& s) { s.profiles[2].DPI_INFO[3].link = 0; }) << 0;
-    QTest::newRow("xy alone") << Edit([](SettingsRecord& s) { s.profiles[2].DPI_INFO[3].xy = 99; }) << 0;
-    QTest::newRow("x of level 7 of profile 4") << Edit([](SettingsRecord& s) { s.profiles[4].DPI_INFO[7].x = 99; }) << 0x02;
-    QTest::newRow("level enabled") << Edit([](SettingsRecord& s) { s.profiles[1].DPI_INFO[0].used = 0; }) << 0x02;
-    QTest::newRow("button function") << Edit([](SettingsRecord& s) { s.profiles[1].BUTTON_INFO[41].Fun = 3; }) << 0x04;
+    QTest::newRow("link flag alone") << Edit([](SettingsRecord& s) { s.profiles[0].DPI_INFO[3].link = 0; }) << 0;
+    QTest::newRow("xy alone") << Edit([](SettingsRecord& s) { s.profiles[0].DPI_INFO[3].xy = 99; }) << 0;
+    QTest::newRow("x of level 7") << Edit([](SettingsRecord& s) { s.profiles[0].DPI_INFO[7].x = 99; }) << 0x02;
+    QTest::newRow("a level of an inactive profile") << Edit([](SettingsRecord& s) { s.profiles[4].DPI_INFO[7].x = 99; }) << 0;
+    QTest::newRow("level enabled") << Edit([](SettingsRecord& s) { s.profiles[0].DPI_INFO[0].used = 0; }) << 0x02;
+    QTest::newRow("button function") << Edit([](SettingsRecord& s) { s.profiles[0].BUTTON_INFO[41].Fun = 3; }) << 0x04;
+    QTest::newRow("a button of an inactive profile") << Edit([](SettingsRecord& s) { s.profiles[1].BUTTON_INFO[41].Fun = 3; }) << 0;
     QTest::newRow("last key event byte")
-        << Edit([](SettingsRecord& s) { s.profiles[4].BUTTON_INFO[41].KeyInfo[62].H = 1; }) << 0x04;
+        << Edit([](SettingsRecord& s) { s.profiles[0].BUTTON_INFO[41].KeyInfo[62].H = 1; }) << 0x04;
     QTest::newRow("Res4") << Edit([](SettingsRecord& s) { s.profiles[0].BUTTON_INFO[0].Res4 = 1; }) << 0x04;
     QTest::newRow("macro name of a non-macro button is not compared")
         << Edit([](SettingsRecord& s) { s.profiles[0].BUTTON_INFO[1].macroname = QStringLiteral("x"); }) << 0;
@@ -294,11 +296,11 @@ void SettingsRecordTest::changedMacroNameSetsButtons()
     TestAppDir dir;
     const SettingsRecord written = FilledSettings();
     SettingsRecord current = written;
-    current.profiles[2].BUTTON_INFO[5].macroname = QStringLiteral("Other");
+    current.profiles[0].BUTTON_INFO[5].macroname = QStringLiteral("Other");
     QCOMPARE(CompareSettings(current, written), 0x04);
     // A macro name that would leave the macro folder is never opened.
     current = written;
-    current.profiles[2].BUTTON_INFO[5].macroname = QStringLiteral("../../Config");
+    current.profiles[0].BUTTON_INFO[5].macroname = QStringLiteral("../../Config");
     SettingsRecord before = current;
     QCOMPARE(CompareSettings(current, before), 0);
 }

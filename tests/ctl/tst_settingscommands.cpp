@@ -559,25 +559,27 @@ void TestSettingsCommands::setDefaultsToActiveProfile()
 
 void TestSettingsCommands::lightingSharedWithProfileZero()
 {
+    // The mouse holds the active profile's lighting: another profile's edit stays there.
     QCOMPARE(Set(Args("--profile 3 effect breathing")).code, 0);
     QCOMPARE(Set(Args("--profile 3 color #336699")).code, 0);
     QCOMPARE(Set(Args("--profile 3 speed 4")).code, 0);
-    QCOMPARE(Set(Args("--profile 3 sleep 6")).code, 0);
+    const Run r = Set(Args("--profile 3 sleep 6"));
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.out.contains(QLatin1String("the mouse gets it when profile 3 is active")),
+             qPrintable(r.out));
     QCOMPARE(Set(Args("--profile 3 move-to-light-off off")).code, 0);
     SettingsRecord s;
     LoadSettings(s);
     const int breathing = 2;
     QCOMPARE(int(s.profiles[2].LedMode), breathing);
-    // The effect belongs to the profile; the mouse reads the rest from profile 1.
+    const LedModeRecord& e = s.profiles[2].LedModes[breathing];
+    QCOMPARE(e.RGB.name(), QStringLiteral("#336699"));
+    QCOMPARE(e.breath, 4);
+    QCOMPARE(int(s.profiles[2].LedSleepTime), 6);
+    QCOMPARE(int(s.profiles[2].LedMoveOFF), 255);
     QVERIFY(s.profiles[0].LedMode != breathing);
-    for (int p : {0, 2}) {
-        const LedModeRecord& e = s.profiles[p].LedModes[breathing];
-        QCOMPARE(e.RGB.name(), QStringLiteral("#336699"));
-        QCOMPARE(e.breath, 4);
-        QCOMPARE(int(s.profiles[p].LedSleepTime), 6);
-        QCOMPARE(int(s.profiles[p].LedMoveOFF), 255);
-    }
-    QCOMPARE(s.profiles[1].LedModes[breathing].RGB == s.profiles[2].LedModes[breathing].RGB, false);
+    QVERIFY(s.profiles[0].LedModes[breathing].RGB != e.RGB);
+    QVERIFY(s.profiles[0].LedSleepTime != 6);
 }
 
 void TestSettingsCommands::colourHueSaturationValueAsQColor_data()
@@ -632,8 +634,8 @@ void TestSettingsCommands::setWriteLandsInMouse_data()
                                            << 13 << QByteArray(1, '\x04');
     QTest::newRow("debounce") << Args("debounce 9 --write") << int(VirtualMouse::CmdSettings) << 9
                               << QByteArray(1, '\x09');
-    QTest::newRow("sleep from profile 3 reaches profile 1's byte")
-        << Args("--profile 3 sleep 7 --write") << int(VirtualMouse::CmdSettings) << 8 << QByteArray(1, '\x07');
+    QTest::newRow("sleep of the active profile")
+        << Args("sleep 7 --write") << int(VirtualMouse::CmdSettings) << 8 << QByteArray(1, '\x07');
     QTest::newRow("move to light off") << Args("move-to-light-off off --write") << int(VirtualMouse::CmdSettings) << 7
                                        << QByteArray(1, '\xff');
     QTest::newRow("active level") << Args("active-level 4 --write") << int(VirtualMouse::CmdSettings) << 17

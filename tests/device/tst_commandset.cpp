@@ -120,7 +120,7 @@ void TestCommandSet::settingsBlockLayout()
                   "1112131415"   // scroll speeds
                   "03"           // lift
                   "02"           // active profile
-                  "31" "41"      // profile 0 LED off switch and sleep time
+                  "33" "43"      // the active profile's LED off switch and sleep time
                   "0c" "01"      // debounce, constant
                   "2122232425"   // report rates
                   "1f"

@@ -3,6 +3,7 @@
 #include "ConfigFiles.h"
 #include "GlobalConfig.h"
 #include "MacroFile.h"
+#include "MouseSession.h"
 #include "ProfileWriter.h"
 #include "VirtualMouseFixture.h"
 
@@ -65,8 +66,8 @@ void ProfileWriterTest::writeOrder_data()
     QTest::addColumn<Edit>("edit");
     QTest::addColumn<QVector<quint8>>("commits");  // blocks committed, in order
 
-    QTest::newRow("settings only: profile switch")
-        << Edit([](SettingsRecord& s) { s.ProfileID = 1; }) << QVector<quint8>{0x01};
+    QTest::newRow("another profile: the mouse gets all of it")
+        << Edit([](SettingsRecord& s) { s.ProfileID = 1; }) << QVector<quint8>{0x01, 0x03, 0x02, 0x04};
     QTest::newRow("a DPI level") << Edit([](SettingsRecord& s) { s.profiles[0].DPI_INFO[2].x = 40; })
                                  << QVector<quint8>{0x01, 0x02};
     QTest::newRow("a button") << Edit([](SettingsRecord& s) { s.profiles[0].BUTTON_INFO[2].Fun = 48; })
@@ -86,11 +87,14 @@ void ProfileWriterTest::writeOrder()
     VirtualMouseFixture f;
     InStep(f, Defaults());
     edit(CurrentSettings());
-    TarnProcessThread writer;
-    QCOMPARE(int(writer.runWrite()), 0);
+    QCOMPARE(int(MouseSession::instance().apply()), 0);
     QTEST(f.mouse->commitLog(), "commits");
     QCOMPARE(f.mouse->sessionLog(), (QVector<quint8>{0, 1}));
-    QCOMPARE(f.mouse->sectionLog(), (QVector<quint8>{0x04, 0x01, 0x02, 0x08, 0x10}));
+    QVector<quint8> sections{0x04, 0x01, 0x02, 0x08, 0x10};
+    // Another profile is selected and applied once it is written.
+    if (CurrentSettings().ProfileID != 0)
+        sections << 0x01;
+    QCOMPARE(f.mouse->sectionLog(), sections);
     QCOMPARE(ConfigDiff(), 0);
     QCOMPARE(CompareSettings(CurrentSettings(), WrittenSettings()), 0);
 }
@@ -99,8 +103,7 @@ void ProfileWriterTest::nothingChangedSendsNothing()
 {
     VirtualMouseFixture f;
     InStep(f, Defaults());
-    TarnProcessThread writer;
-    QCOMPARE(int(writer.runWrite()), 0);
+    QCOMPARE(int(MouseSession::instance().apply()), 0);
     QCOMPARE(f.mouse->counters().hostWrites, 0);
 }
 
@@ -110,15 +113,13 @@ void ProfileWriterTest::failedWriteSetsDiffAndNextWriteSendsAll()
     InStep(f, Defaults());
     CurrentSettings().profiles[0].DPI_INFO[1].y = 99;
     f.mouse->injectFault(Fault::WrongDataEcho, 1000, Command::DpiBlock);
-    TarnProcessThread writer;
-    QVERIFY(writer.runWrite() != 0);
+    QVERIFY(MouseSession::instance().apply() != 0);
     QCOMPARE(ConfigDiff(), 1);
     QVERIFY(f.mouse->sessionLog() == QVector<quint8>{0});  // the sequence stopped before the end
 
     f.mouse->clearFaults();
     f.mouse->clearLogs();
-    TarnProcessThread next;  // nothing changed since, but the mouse may not hold it
-    QCOMPARE(int(next.runWrite()), 0);
+    QCOMPARE(int(MouseSession::instance().apply()), 0);
     QCOMPARE(f.mouse->commitLog(), (QVector<quint8>{0x01, 0x03, 0x02, 0x04}));
     QCOMPARE(ConfigDiff(), 0);
 }
@@ -128,9 +129,7 @@ void ProfileWriterTest::unplugInTheMiddleOfAWrite()
     VirtualMouseFixture f;
     InStep(f, Defaults());
     f.mouse->unplugAfterWrites(5);
-    TarnProcessThread writer;
-    writer.setWriteAll(true);
-    QCOMPARE(int(writer.runWrite()), int(ExchangeResult::WriteFailed));
+    QCOMPARE(int(MouseSession::instance().apply(true)), int(ExchangeResult::WriteFailed));
     QCOMPARE(ConfigDiff(), 1);
 }
 
@@ -140,8 +139,7 @@ void ProfileWriterTest::asleepMouseGetsNothing()
     InStep(f, Defaults());
     CurrentSettings().ProfileID = 3;
     MouseAsleep() = true;
-    TarnProcessThread writer;
-    QCOMPARE(int(writer.runWrite()), int(ExchangeResult::MouseAsleep));
+    QCOMPARE(int(MouseSession::instance().apply()), int(ExchangeResult::MouseAsleep));
     QCOMPARE(f.mouse->counters().hostWrites, 0);
     MouseAsleep() = false;
 }
@@ -156,13 +154,11 @@ void ProfileWriterTest::rerecordedMacroRewritesButtons()
     macro.events = {MacroEvent::keyEvent(0x04, true), MacroEvent::keyEvent(0x04, false)};
     QVERIFY(SaveMacroFile(QStringLiteral("Combo"), macro));
     InStep(f, s);
-    TarnProcessThread writer;
-    QCOMPARE(int(writer.runWrite()), 0);
+    QCOMPARE(int(MouseSession::instance().apply()), 0);
     QCOMPARE(f.mouse->commitLog(), (QVector<quint8>{0x01, 0x03, 0x05}));
     QCOMPARE(ReadWriteSign(QStringLiteral("Combo")), 0);
     f.mouse->clearLogs();
-    TarnProcessThread again;
-    QCOMPARE(int(again.runWrite()), 0);
+    QCOMPARE(int(MouseSession::instance().apply()), 0);
     QVERIFY(f.mouse->commitLog().isEmpty());
 }
 
@@ -177,9 +173,7 @@ void ProfileWriterTest::macroMemoryAfterWrite()
     macro.events = {MacroEvent::keyEvent(0x04, true), MacroEvent::keyEvent(0x04, false)};
     QVERIFY(SaveMacroFile(QStringLiteral("Combo"), macro));
     InStep(f, s);
-    TarnProcessThread writer;
-    writer.setWriteAll(true);
-    QCOMPARE(int(writer.runWrite()), 0);
+    QCOMPARE(int(MouseSession::instance().apply(true)), 0);
     const QByteArray buttons = f.mouse->block(Command::ButtonBlock);
     QCOMPARE(buttons.mid(2 + 4 * 3, 4), QByteArray::fromHex("91000100"));
     // Two key events and the pauses the mouse needs after them: 84 04 00, 04 04 00, 06 01 00.

@@ -112,11 +112,11 @@ private slots:
     void refreshWithBadActiveLevel();
     void sleepControlsShownOnlyWithoutLighting_data();
     void sleepControlsShownOnlyWithoutLighting();
-    void sleepSliderStoresIntoBothProfiles();
+    void sleepSliderStoresIntoActiveProfile();
     void sleepSliderRange();
     void refreshDoesNotStoreSleep();
-    void offBoxStoresIntoBothProfiles_data();
-    void offBoxStoresIntoBothProfiles();
+    void offBoxStoresIntoActiveProfile_data();
+    void offBoxStoresIntoActiveProfile();
     void offBoxFromRecord_data();
     void offBoxFromRecord();
     void grabForLooking();
@@ -196,10 +196,7 @@ void TestTarnDpiWindow::hiddenRowsAreCollectedUnchanged()
     CurrentSettings() = record;
     m_page->refreshFrom(CurrentSettings());
     QTest::keyClick(m_page->row(0)->slider()->xSlider(), Qt::Key_Right);
-    SettingsRecord out = record;
-    for (DpiLevel& level : out.active().DPI_INFO)
-        level = DpiLevel();
-    m_page->collectInto(out);
+    const SettingsRecord& out = CurrentSettings();
     for (int i = 5; i < 8; ++i) {
         const DpiLevel& got = out.active().DPI_INFO[size_t(i)];
         const DpiLevel& want = record.active().DPI_INFO[size_t(i)];
@@ -232,18 +229,15 @@ void TestTarnDpiWindow::collectWritesOnlyTheLevelTable()
     SettingsRecord record = Record(2);
     CurrentSettings() = record;
     m_page->refreshFrom(CurrentSettings());
-    m_page->selectLevel(4);
+    m_page->chooseLevel(4);
     QTest::keyClick(m_page->row(3)->slider()->ySlider(), Qt::Key_Right);
 
-    SettingsRecord out = record;
-    out.active().pollrate = 4;
-    out.active().LedMode = 6;
-    m_page->collectInto(out);
+    const SettingsRecord& out = CurrentSettings();
     QCOMPARE(int(out.profiles[2].dpi), 4);
     QCOMPARE(out.profiles[2].DPI_INFO[3].y, record.profiles[2].DPI_INFO[3].y + 1);
     QCOMPARE(out.profiles[2].DPI_INFO[3].x, record.profiles[2].DPI_INFO[3].x);
-    QCOMPARE(int(out.profiles[2].pollrate), 4);
-    QCOMPARE(int(out.profiles[2].LedMode), 6);
+    QCOMPARE(int(out.profiles[2].pollrate), int(record.profiles[2].pollrate));
+    QCOMPARE(int(out.profiles[2].LedMode), int(record.profiles[2].LedMode));
     // Other profiles are not the page's.
     QCOMPARE(out.profiles[0].dpi, record.profiles[0].dpi);
     QCOMPARE(out.profiles[0].DPI_INFO[3].y, record.profiles[0].DPI_INFO[3].y);
@@ -401,13 +395,11 @@ void TestTarnDpiWindow::outOfRangeStepShownClampedAndKept()
     QCOMPARE(linked->value(), shown);
     QCOMPARE(m_page->row(0)->dpiText(), QStringLiteral("DPI : %1").arg(StepToDpi(3389, shown)));
 
-    SettingsRecord out = record;
-    m_page->collectInto(out);
+    const SettingsRecord& out = CurrentSettings();
     QCOMPARE(out.active().DPI_INFO[0].x, stored);
     QCOMPARE(out.active().DPI_INFO[0].y, stored);
 
     QTest::keyClick(linked, shown == 480 ? Qt::Key_Left : Qt::Key_Right);
-    m_page->collectInto(out);
     QCOMPARE(out.active().DPI_INFO[0].x, quint32(afterMove));
     QCOMPARE(out.active().DPI_INFO[0].y, quint32(afterMove));
 }
@@ -500,12 +492,9 @@ void TestTarnDpiWindow::enableBox()
     QCOMPARE(spy.at(0).at(0).value<quint8>(), quint8(1));
     QCOMPARE(spy.at(0).at(1).value<quint8>(), quint8(0));
     QTest::mouseClick(m_page->row(1)->enableBox(), Qt::LeftButton);
-    SettingsRecord out = CurrentSettings();
-    m_page->collectInto(out);
-    QCOMPARE(out.active().DPI_INFO[0].used, quint8(1));
-    QCOMPARE(out.active().DPI_INFO[1].used, quint8(0));
-    // Editing stays in the page until collected.
-    QCOMPARE(CurrentSettings().active().DPI_INFO[0].used, quint8(0));
+    // Each click reaches the session at once: a refresh cannot lose it.
+    QCOMPARE(CurrentSettings().active().DPI_INFO[0].used, quint8(1));
+    QCOMPARE(CurrentSettings().active().DPI_INFO[1].used, quint8(0));
 }
 
 void TestTarnDpiWindow::activeLevelByClick_data()
@@ -541,9 +530,7 @@ void TestTarnDpiWindow::activeLevelByClick()
     QVERIFY(!m_page->row(1)->isHighlighted());
     if (where != QLatin1String("selector"))
         QCOMPARE(spy.count(), 1);
-    SettingsRecord out = CurrentSettings();
-    m_page->collectInto(out);
-    QCOMPARE(int(out.active().dpi), 3);
+    QCOMPARE(int(CurrentSettings().active().dpi), 3);
 }
 
 void TestTarnDpiWindow::activeRowTextInAccent()
@@ -607,7 +594,7 @@ void TestTarnDpiWindow::sleepControlsShownOnlyWithoutLighting()
     QCOMPARE(m_page->sleepSlider()->geometry().isEmpty(), !shown);
 }
 
-void TestTarnDpiWindow::sleepSliderStoresIntoBothProfiles()
+void TestTarnDpiWindow::sleepSliderStoresIntoActiveProfile()
 {
     setUp(3389, Descriptor(5, 1, 1));
     SettingsRecord record = Record(3);
@@ -618,8 +605,8 @@ void TestTarnDpiWindow::sleepSliderStoresIntoBothProfiles()
     QCOMPARE(m_page->sleepSlider()->value(), 3);
     QCOMPARE(m_page->minuteText(), QStringLiteral("3 MINUTE"));
     QTest::keyClick(m_page->sleepSlider(), Qt::Key_Right);
-    // Stored at once, without Apply, in the profile the mouse reads and the one compared.
-    QCOMPARE(int(CurrentSettings().profiles[0].LedSleepTime), 4);
+    // Stored at once, without Apply, in the active profile only: that is what the mouse holds.
+    QCOMPARE(int(CurrentSettings().profiles[0].LedSleepTime), 3);
     QCOMPARE(int(CurrentSettings().profiles[3].LedSleepTime), 4);
     QCOMPARE(int(CurrentSettings().profiles[1].LedSleepTime), int(record.profiles[1].LedSleepTime));
     QCOMPARE(m_page->minuteText(), QStringLiteral("4 MINUTE"));
@@ -658,7 +645,7 @@ void TestTarnDpiWindow::refreshDoesNotStoreSleep()
     QCOMPARE(int(CurrentSettings().profiles[0].LedSleepTime), 9);
 }
 
-void TestTarnDpiWindow::offBoxStoresIntoBothProfiles_data()
+void TestTarnDpiWindow::offBoxStoresIntoActiveProfile_data()
 {
     QTest::addColumn<quint8>("before");
     QTest::addColumn<quint8>("after");
@@ -666,7 +653,7 @@ void TestTarnDpiWindow::offBoxStoresIntoBothProfiles_data()
     QTest::newRow("unchecked to checked stores 0") << quint8(255) << quint8(0);
 }
 
-void TestTarnDpiWindow::offBoxStoresIntoBothProfiles()
+void TestTarnDpiWindow::offBoxStoresIntoActiveProfile()
 {
     QFETCH(quint8, before);
     QFETCH(quint8, after);
@@ -677,7 +664,7 @@ void TestTarnDpiWindow::offBoxStoresIntoBothProfiles()
     CurrentSettings() = record;
     m_page->refreshFrom(CurrentSettings());
     QTest::mouseClick(m_page->offBox(), Qt::LeftButton, {}, QPoint(10, m_page->offBox()->height() / 2));
-    QCOMPARE(CurrentSettings().profiles[0].LedMoveOFF, after);
+    QCOMPARE(CurrentSettings().profiles[0].LedMoveOFF, before);
     QCOMPARE(CurrentSettings().profiles[2].LedMoveOFF, after);
     QCOMPARE(CurrentSettings().profiles[1].LedMoveOFF, record.profiles[1].LedMoveOFF);
     m_page->refreshFrom(CurrentSettings());

@@ -27,14 +27,14 @@ private slots:
     void visibilityTable();
     void effectMenu_data();
     void effectMenu();
-    void slidersStoreInProfileZeroAndShownProfile_data();
-    void slidersStoreInProfileZeroAndShownProfile();
+    void slidersStoreInShownProfile_data();
+    void slidersStoreInShownProfile();
     void refreshStoresNothing();
     void menuChoiceFollowsTheActiveProfile();
     void moveOffBox_data();
     void moveOffBox();
-    void product7346ShowsProfileZero_data();
-    void product7346ShowsProfileZero();
+    void everyProductShowsTheActiveProfile_data();
+    void everyProductShowsTheActiveProfile();
     void unknownEffect_data();
     void unknownEffect();
     void sleepRangeFromDescriptor();
@@ -210,7 +210,7 @@ void TestTarnColorWindow::effectMenu()
         QVERIFY(CompareSettings(after, WrittenSettings()) & kChangeLed);
 }
 
-void TestTarnColorWindow::slidersStoreInProfileZeroAndShownProfile_data()
+void TestTarnColorWindow::slidersStoreInShownProfile_data()
 {
     QTest::addColumn<QString>("slider");
     QTest::addColumn<int>("activeProfile");
@@ -221,13 +221,13 @@ void TestTarnColorWindow::slidersStoreInProfileZeroAndShownProfile_data()
     QTest::newRow("sleep, profile 4 shown") << "sleepSlider" << 4;
 }
 
-void TestTarnColorWindow::slidersStoreInProfileZeroAndShownProfile()
+void TestTarnColorWindow::slidersStoreInShownProfile()
 {
     QFETCH(QString, slider);
     QFETCH(int, activeProfile);
 
     fillSettings(activeProfile);
-    // Profile 0 rests on another effect than the shown one: the mouse still reads the shown effect's entry there.
+    // Profile 0 rests on another effect than the shown one; only the shown profile changes.
     CurrentSettings().profiles[0].LedMode = 11;
     CurrentSettings().profiles[activeProfile].LedMode = 4;
     CurrentSettings().profiles[0].LedModes[4].bright = 1;
@@ -248,16 +248,15 @@ void TestTarnColorWindow::slidersStoreInProfileZeroAndShownProfile()
     QCOMPARE(s->value(), 3);
 
     const SettingsRecord& now = CurrentSettings();
-    for (int p : {0, activeProfile}) {
-        if (slider == QLatin1String("brightSlider"))
-            QCOMPARE(now.profiles[p].LedModes[4].bright, 3);
-        else if (slider == QLatin1String("speedSlider"))
-            QCOMPARE(now.profiles[p].LedModes[4].breath, 3);
-        else
-            QCOMPARE(int(now.profiles[p].LedSleepTime), 3);
-    }
+    const int p = activeProfile;
+    if (slider == QLatin1String("brightSlider"))
+        QCOMPARE(now.profiles[p].LedModes[4].bright, 3);
+    else if (slider == QLatin1String("speedSlider"))
+        QCOMPARE(now.profiles[p].LedModes[4].breath, 3);
+    else
+        QCOMPARE(int(now.profiles[p].LedSleepTime), 3);
     QCOMPARE(int(now.profiles[0].LedMode), activeProfile == 0 ? 4 : 11);
-    for (int p = 1; p < kProfileCount; ++p)
+    for (int p = 0; p < kProfileCount; ++p)
         if (p != activeProfile)
             QVERIFY2(sameLighting(now.profiles[p], before.profiles[p]), qPrintable(QString::number(p)));
     if (slider == QLatin1String("sleepSlider")) {
@@ -330,20 +329,21 @@ void TestTarnColorWindow::moveOffBox()
     QTest::keyClick(box, Qt::Key_Space);
     QCOMPARE(box->isChecked(), !checked);
     QCOMPARE(int(CurrentSettings().profiles[2].LedMoveOFF), afterClick);
-    QCOMPARE(int(CurrentSettings().profiles[0].LedMoveOFF), afterClick);
+    QCOMPARE(int(CurrentSettings().profiles[0].LedMoveOFF), stored);
     QCOMPARE(int(CurrentSettings().profiles[1].LedMoveOFF), 0);
     QVERIFY(CompareSettings(CurrentSettings(), WrittenSettings()) & kChangeSettings);
 }
 
-void TestTarnColorWindow::product7346ShowsProfileZero_data()
+void TestTarnColorWindow::everyProductShowsTheActiveProfile_data()
 {
     QTest::addColumn<QString>("product");
     QTest::addColumn<int>("shown");
-    QTest::newRow("7346 with ProfileID 3 edits profile 0") << "7346" << 0;
+    // The mouse holds the active profile's lighting, whatever the product.
+    QTest::newRow("7346 with ProfileID 3 edits profile 3") << "7346" << 3;
     QTest::newRow("another product with ProfileID 3 edits profile 3") << "X8" << 3;
 }
 
-void TestTarnColorWindow::product7346ShowsProfileZero()
+void TestTarnColorWindow::everyProductShowsTheActiveProfile()
 {
     QFETCH(QString, product);
     QFETCH(int, shown);
@@ -365,9 +365,7 @@ void TestTarnColorWindow::product7346ShowsProfileZero()
     auto* bright = child<TarnSlider>(page, "brightSlider");
     bright->setValue(bright->value() == 3 ? 1 : 3);
     QCOMPARE(CurrentSettings().profiles[shown].LedModes[4].bright, bright->value());
-    QCOMPARE(CurrentSettings().profiles[0].LedModes[4].bright, bright->value());
-    if (shown == 0)
-        QVERIFY(sameLighting(CurrentSettings().profiles[3], before.profiles[3]));
+    QVERIFY(sameLighting(CurrentSettings().profiles[0], before.profiles[0]));
 }
 
 void TestTarnColorWindow::unknownEffect_data()
@@ -475,14 +473,14 @@ void TestTarnColorWindow::colourDialogAccepted()
     QCOMPARE(opened, QColor(20, 1, 100));
     const QColor chosen(255, 0, 170);
     QCOMPARE(swatch->color(), chosen);
-    for (int p : {0, 2}) {
-        const LedModeRecord& led = CurrentSettings().profiles[p].LedModes[1];
-        QCOMPARE(ToQColor(led.RGB), chosen);
-        QCOMPARE(led.h, chosen.hsvHue());
-        QCOMPARE(led.s, chosen.hsvSaturation());
-        QCOMPARE(led.v, chosen.value());
-    }
-    QVERIFY(sameLighting(CurrentSettings().profiles[1], WrittenSettings().profiles[1]));
+    const LedModeRecord& led = CurrentSettings().profiles[2].LedModes[1];
+    QCOMPARE(ToQColor(led.RGB), chosen);
+    QCOMPARE(led.h, chosen.hsvHue());
+    QCOMPARE(led.s, chosen.hsvSaturation());
+    QCOMPARE(led.v, chosen.value());
+    // Only the active profile, which the mouse holds.
+    for (int p : {0, 1})
+        QVERIFY(sameLighting(CurrentSettings().profiles[p], WrittenSettings().profiles[p]));
     QVERIFY(CompareSettings(CurrentSettings(), WrittenSettings()) & kChangeLed);
 }
 

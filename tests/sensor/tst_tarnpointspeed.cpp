@@ -53,6 +53,13 @@ const QStringList kAllControls{
     "lift1Box", "lift2Box", "angleBox", "jitterBox", "wakeBox", "sensorModeLabel", "ecoBox", "standardBox",
     "competitiveBox"};
 
+// The window refreshes its pages from the record being edited; the page edits it.
+void Show(TarnPointSpeed& page, const SettingsRecord& settings)
+{
+    CurrentSettings() = settings;
+    page.refreshFrom(CurrentSettings());
+}
+
 } // namespace
 
 class TestTarnPointSpeed : public QObject
@@ -139,9 +146,9 @@ void TestTarnPointSpeed::boxShowsStoredValue()
     TarnPointSpeed page;
     // First the opposite state, so the row's refresh must change the box.
     SettingsRecord settings = BaseSettings();
-    page.refreshFrom(settings);
+    Show(page, settings);
     Field(settings, field) = quint8(value);
-    page.refreshFrom(settings);
+    Show(page, settings);
     auto* target = page.findChild<QCheckBox*>(box);
     QVERIFY(target);
     QCOMPARE(target->isChecked(), checked);
@@ -202,7 +209,7 @@ void TestTarnPointSpeed::clickStoresValue()
     page.resize(506, 77);
     SettingsRecord settings = BaseSettings();
     Field(settings, field) = quint8(before);
-    page.refreshFrom(settings);
+    Show(page, settings);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
 
@@ -217,7 +224,7 @@ void TestTarnPointSpeed::clickStoresValue()
         QVERIFY2(!page.findChild<QCheckBox*>(name)->isChecked(), qPrintable(name));
 
     SettingsRecord collected = BaseSettings();
-    page.collectInto(collected);
+    collected = CurrentSettings();
     QCOMPARE(int(Field(collected, field)), after);
     // Nothing else moved.
     SettingsRecord expected = BaseSettings();
@@ -256,7 +263,7 @@ void TestTarnPointSpeed::arrangementShowsControls()
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     WriteSyncMode(*m_app, syncMode);
-    page.refreshFrom(BaseSettings());
+    Show(page, BaseSettings());
 
     for (const QString& name : kAllControls) {
         auto* control = page.findChild<QWidget*>(name);
@@ -285,7 +292,7 @@ void TestTarnPointSpeed::controlsDoNotOverlap()
     WriteSyncMode(*m_app, syncMode);
     TarnPointSpeed page;
     page.resize(506, 77);
-    page.refreshFrom(BaseSettings());
+    Show(page, BaseSettings());
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QList<QWidget*> shown;
@@ -327,13 +334,13 @@ void TestTarnPointSpeed::keyResponseSlider()
     TarnPointSpeed page;
     SettingsRecord settings = BaseSettings();
     settings.Debounce = quint8(stored);
-    page.refreshFrom(settings);
+    Show(page, settings);
     QCOMPARE(page.keyResponseSlider()->value(), stored);
     QCOMPARE(page.keyResponseValue()->text(), QString::number(stored));
 
     QTest::keyClick(page.keyResponseSlider(), Qt::Key(key));
     QCOMPARE(page.keyResponseValue()->text(), QString::number(expected));
-    page.collectInto(settings);
+    settings = CurrentSettings();
     QCOMPARE(int(settings.Debounce), expected);
 }
 
@@ -342,16 +349,16 @@ void TestTarnPointSpeed::keyResponseOutOfRangeKeptUntilEdited()
     TarnPointSpeed page;
     SettingsRecord settings = BaseSettings();
     settings.Debounce = 0;
-    page.refreshFrom(settings);
+    Show(page, settings);
     // The slider sits at its nearest end; the number and the stored value stay what they are.
     QCOMPARE(page.keyResponseSlider()->value(), 1);
     QCOMPARE(page.keyResponseValue()->text(), QStringLiteral("0"));
     SettingsRecord collected = BaseSettings();
-    page.collectInto(collected);
+    collected = CurrentSettings();
     QCOMPARE(int(collected.Debounce), 0);
 
     QTest::keyClick(page.keyResponseSlider(), Qt::Key_Right);
-    page.collectInto(collected);
+    collected = CurrentSettings();
     QCOMPARE(int(collected.Debounce), 2);
     QCOMPARE(page.keyResponseValue()->text(), QStringLiteral("2"));
 }
@@ -361,14 +368,14 @@ void TestTarnPointSpeed::sensorModeOutOfRangeLeavesBoxes()
     TarnPointSpeed page;
     SettingsRecord settings = BaseSettings();
     settings.SensorMode = 2;
-    page.refreshFrom(settings);
+    Show(page, settings);
     settings.SensorMode = 9;
-    page.refreshFrom(settings);
+    Show(page, settings);
     QVERIFY(!page.findChild<QCheckBox*>("ecoBox")->isChecked());
     QVERIFY(!page.findChild<QCheckBox*>("standardBox")->isChecked());
     QVERIFY(page.findChild<QCheckBox*>("competitiveBox")->isChecked());
     SettingsRecord collected = BaseSettings();
-    page.collectInto(collected);
+    collected = CurrentSettings();
     QCOMPARE(int(collected.SensorMode), 9);
 }
 
@@ -378,7 +385,7 @@ void TestTarnPointSpeed::refreshDiscardsUnappliedChange()
     page.resize(506, 77);
     SettingsRecord settings = BaseSettings();
     settings.AngleValue = 0;
-    page.refreshFrom(settings);
+    Show(page, settings);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     auto* angle = page.findChild<QCheckBox*>("angleBox");
@@ -387,11 +394,11 @@ void TestTarnPointSpeed::refreshDiscardsUnappliedChange()
     QCOMPARE(int(page.angle()), 1);
 
     // A slot switch refreshes from the settings, which never saw the edit.
-    page.refreshFrom(settings);
+    Show(page, settings);
     QVERIFY(angle->isChecked());
     QCOMPARE(page.keyResponseValue()->text(), QStringLiteral("8"));
     SettingsRecord collected = BaseSettings();
-    page.collectInto(collected);
+    collected = CurrentSettings();
     QCOMPARE(int(collected.AngleValue), 0);
     QCOMPARE(int(collected.Debounce), 8);
 }
@@ -408,17 +415,16 @@ void TestTarnPointSpeed::collectWritesGlobalsAndActiveProfile()
     settings.Debounce = 200;
     settings.Wake = 0;
     settings.SensorMode = 2;
-    settings.active().mousespeed = 14;
-    settings.active().scrollspeed = 9;
-    page.refreshFrom(settings);
-
-    SettingsRecord target;
-    target.ProfileID = 3;
-    for (auto& profile : target.profiles) {
+    for (auto& profile : settings.profiles) {
         profile.mousespeed = 1;
         profile.scrollspeed = 2;
     }
-    page.collectInto(target);
+    settings.active().mousespeed = 14;
+    settings.active().scrollspeed = 9;
+    Show(page, settings);
+    page.wheelLinesBox()->setValue(10);
+
+    const SettingsRecord& target = CurrentSettings();
     QCOMPARE(int(target.Sync), 1);
     QCOMPARE(int(target.LiftHigh), 1);
     QCOMPARE(int(target.AngleValue), 0);
@@ -428,13 +434,13 @@ void TestTarnPointSpeed::collectWritesGlobalsAndActiveProfile()
     QCOMPARE(int(target.SensorMode), 2);
     for (int i = 0; i < kProfileCount; ++i) {
         QCOMPARE(int(target.profiles[size_t(i)].mousespeed), i == 3 ? 14 : 1);
-        QCOMPARE(int(target.profiles[size_t(i)].scrollspeed), i == 3 ? 9 : 2);
+        QCOMPARE(int(target.profiles[size_t(i)].scrollspeed), i == 3 ? 10 : 2);
     }
-    // A stored lift other than 1 is shown as 2mm, and 2 is what goes back.
+    // A stored lift other than 1 is shown as 2mm, and 2 is what the next gesture stores.
     settings.LiftHigh = 0;
-    page.refreshFrom(settings);
-    page.collectInto(target);
-    QCOMPARE(int(target.LiftHigh), 2);
+    Show(page, settings);
+    page.wheelLinesBox()->setValue(11);
+    QCOMPARE(int(CurrentSettings().LiftHigh), 2);
 }
 
 void TestTarnPointSpeed::wheelLinesBox_data()
@@ -455,14 +461,14 @@ void TestTarnPointSpeed::wheelLinesBox()
     TarnPointSpeed page;
     SettingsRecord settings = BaseSettings();
     settings.active().scrollspeed = quint8(stored);
-    page.refreshFrom(settings);
+    Show(page, settings);
     QCOMPARE(page.wheelLinesBox()->value(), shown);
     SettingsRecord collected = BaseSettings();
-    page.collectInto(collected);
+    collected = CurrentSettings();
     QCOMPARE(int(collected.active().scrollspeed), collectedUntouched);
 
     page.wheelLinesBox()->setValue(12);
-    page.collectInto(collected);
+    collected = CurrentSettings();
     QCOMPARE(int(collected.active().scrollspeed), 12);
 }
 
@@ -527,7 +533,7 @@ void TestTarnPointSpeed::grab()
     settings.AngleValue = 0;
     settings.Sync = 1;
     settings.Debounce = 12;
-    page.refreshFrom(settings);
+    Show(page, settings);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     SaveGrab(&page, QStringLiteral("pointspeed-%1").arg(syncMode));

@@ -40,6 +40,13 @@ SettingsRecord RecordWith(quint8 pollrate, quint8 lift, quint8 profile = 0)
     return settings;
 }
 
+// The window refreshes its pages from the record being edited; the page edits it.
+void Show(TarnReportRate& page, const SettingsRecord& settings)
+{
+    CurrentSettings() = settings;
+    page.refreshFrom(CurrentSettings());
+}
+
 } // namespace
 
 class TestTarnReportRate : public QObject
@@ -102,7 +109,7 @@ void TestTarnReportRate::menuChoiceStoresCode()
     TarnReportRate page;
     page.resize(180, 200);
     // Start from a different rate so the choice is seen to change it.
-    page.refreshFrom(RecordWith(index == 3 ? 8 : 1, 2));
+    Show(page, RecordWith(index == 3 ? 8 : 1, 2));
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
 
@@ -119,7 +126,7 @@ void TestTarnReportRate::menuChoiceStoresCode()
     QCOMPARE(int(page.pollrate()), code);
     QCOMPARE(page.rateButton()->text(), text);
     SettingsRecord settings = RecordWith(0, 2);
-    page.collectInto(settings);
+    settings = CurrentSettings();
     QCOMPARE(int(settings.active().pollrate), code);
 }
 
@@ -138,7 +145,7 @@ void TestTarnReportRate::storedCodeShowsText()
     QFETCH(int, code);
     QFETCH(QString, text);
     TarnReportRate page;
-    page.refreshFrom(RecordWith(quint8(code), 2));
+    Show(page, RecordWith(quint8(code), 2));
     QCOMPARE(page.rateButton()->text(), text);
     QCOMPARE(TarnReportRate::RateText(code), text);
 }
@@ -156,14 +163,14 @@ void TestTarnReportRate::unknownCodeKeepsShownText()
 {
     QFETCH(int, code);
     TarnReportRate page;
-    page.refreshFrom(RecordWith(4, 2));
-    page.refreshFrom(RecordWith(quint8(code), 2));
+    Show(page, RecordWith(4, 2));
+    Show(page, RecordWith(quint8(code), 2));
     QCOMPARE(page.rateButton()->text(), QStringLiteral("250 HZ"));
     QVERIFY(TarnReportRate::RateText(code).isEmpty());
     // The stored code is kept as it is; only a choice in the menu replaces it.
     QCOMPARE(int(page.pollrate()), code);
     SettingsRecord settings = RecordWith(4, 2);
-    page.collectInto(settings);
+    settings = CurrentSettings();
     QCOMPARE(int(settings.active().pollrate), code);
 }
 
@@ -172,10 +179,10 @@ void TestTarnReportRate::mouseReportedRateShowsOnRefresh()
     // The window stores the mouse's code in the current record and refreshes the page.
     TarnReportRate page;
     SettingsRecord settings = RecordWith(8, 2, 2);
-    page.refreshFrom(settings);
+    Show(page, settings);
     QCOMPARE(page.rateButton()->text(), QStringLiteral("125 HZ"));
     settings.active().pollrate = 2;
-    page.refreshFrom(settings);
+    Show(page, settings);
     QCOMPARE(page.rateButton()->text(), QStringLiteral("500 HZ"));
     QCOMPARE(int(page.pollrate()), 2);
 }
@@ -197,9 +204,9 @@ void TestTarnReportRate::liftOnRefresh()
     QFETCH(int, lift);
     TarnReportRate page;
     // Start from the other radio so the refresh is seen to move it.
-    page.refreshFrom(RecordWith(1, lift == 1 ? 2 : 1));
+    Show(page, RecordWith(1, lift == 1 ? 2 : 1));
     QSignalSpy spy(&page, &TarnReportRate::RefreshLift);
-    page.refreshFrom(RecordWith(1, quint8(stored)));
+    Show(page, RecordWith(1, quint8(stored)));
     QCOMPARE(int(page.lift()), lift);
     QCOMPARE(page.liftGroup()->checkedId(), lift - 1);
     QCOMPARE(page.liftGroup()->checkedButton()->text(), lift == 1 ? QStringLiteral("1 mm") : QStringLiteral("2 mm"));
@@ -223,7 +230,7 @@ void TestTarnReportRate::liftRadioEmitsRefreshLift()
     QFETCH(int, id);
     QFETCH(int, lift);
     TarnReportRate page;
-    page.refreshFrom(RecordWith(1, quint8(from)));
+    Show(page, RecordWith(1, quint8(from)));
     QSignalSpy spy(&page, &TarnReportRate::RefreshLift);
     // The group is never on screen, so no mouse can reach it: press the radio itself.
     page.liftGroup()->button(id)->click();
@@ -247,22 +254,21 @@ void TestTarnReportRate::liftGroupIsNotShown()
 void TestTarnReportRate::collectWritesActiveProfileOnly()
 {
     TarnReportRate page;
-    page.refreshFrom(RecordWith(2, 1, 3));
     SettingsRecord settings = RecordWith(8, 1, 3);
     for (int i = 0; i < kProfileCount; ++i)
         settings.profiles[size_t(i)].pollrate = 8;
-    settings.LiftHigh = 1;
-    page.collectInto(settings);
+    Show(page, settings);
+    page.onRateChosen(2);
     for (int i = 0; i < kProfileCount; ++i)
-        QCOMPARE(int(settings.profiles[size_t(i)].pollrate), i == 3 ? 2 : 8);
-    QCOMPARE(int(settings.LiftHigh), 1);
+        QCOMPARE(int(CurrentSettings().profiles[size_t(i)].pollrate), i == 3 ? 2 : 8);
+    QCOMPARE(int(CurrentSettings().LiftHigh), 1);
 }
 
 void TestTarnReportRate::retranslateKeepsShownRate()
 {
     TarnReportRate page;
-    page.refreshFrom(RecordWith(4, 2));
-    page.refreshFrom(RecordWith(99, 2));
+    Show(page, RecordWith(4, 2));
+    Show(page, RecordWith(99, 2));
     MarkingTranslator translator;
     QCoreApplication::installTranslator(&translator);
     page.retranslate();
@@ -277,7 +283,7 @@ void TestTarnReportRate::grab()
 {
     TarnReportRate page;
     page.resize(180, 200);
-    page.refreshFrom(RecordWith(1, 2));
+    Show(page, RecordWith(1, 2));
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     SaveGrab(&page, QStringLiteral("reportrate"));

@@ -1,5 +1,7 @@
 #include "ButtonCommands.h"
 
+#include "MouseSession.h"
+
 #include "ButtonCatalogue.h"
 #include "ButtonEncoding.h"
 #include "Descriptor.h"
@@ -22,8 +24,6 @@ constexpr int kFireMin = 1, kFireMax = 255;
 constexpr int kLoopsMin = 1, kLoopsMax = 255;
 constexpr int kHighestKeyCode = 255;
 
-const char* const kOneClick = QT_TRANSLATE_NOOP("QObject", "AT LEAST ONE CLICK FUNCTION TO BE RETAINED.");
-const char* const kLeftNoGun = QT_TRANSLATE_NOOP("QObject", "Left Button Can not be Gun Function.");
 
 struct FireButton
 {
@@ -36,11 +36,6 @@ const char* const kMacroModes[] = {"loops", "while-held", "until-pressed"};
 
 // The combination dialog's slots, in the order their keys are stored.
 enum ComboSlot { ShiftSlot, CtrlSlot, WindowsSlot, AltSlot, KeySlot, ComboSlotCount };
-
-QString Translated(const char* text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
 
 QString Folded(const QString& text)
 {
@@ -273,14 +268,6 @@ bool Offered(int code)
     return false;
 }
 
-bool AnotherLeft(const ProfileRecord& profile, int record)
-{
-    for (int r = 0; r < kButtonCount; ++r)
-        if (r != record && profile.BUTTON_INFO[r].Fun == ButtonCatalogue::kLeftCode)
-            return true;
-    return false;
-}
-
 QString KeyNameOfUsage(int usage)
 {
     int code = 0;
@@ -312,7 +299,7 @@ QString MacroModeName(quint8 res1)
 
 } // namespace
 
-bool ButtonSetEdit(SettingsRecord& record, int slot, const QStringList& values, QString& done, QString& error)
+bool ButtonSetEdit(int slot, const QStringList& values, QString& done, QString& error, bool& reachesMouse)
 {
     if (slot < 0 || slot >= kProfileCount || values.size() < 2) {
         error = QStringLiteral("Usage: mousecfgctl set [--profile N] button B FUNCTION [ARGS] [--write]\n") + ButtonSetHelp();
@@ -324,8 +311,8 @@ bool ButtonSetEdit(SettingsRecord& record, int slot, const QStringList& values, 
                     .arg(kButtonCount - 1).arg(values[0]);
         return false;
     }
-    ProfileRecord& profile = record.profiles[slot];
-    ButtonRecord button = profile.BUTTON_INFO[index];
+    MouseSession& session = MouseSession::instance();
+    ButtonRecord button = session.current().profiles[slot].BUTTON_INFO[index];
     const QString keyword = values[1].toLower();
     const QStringList args = values.mid(2);
     int code = -1;
@@ -361,10 +348,12 @@ bool ButtonSetEdit(SettingsRecord& record, int slot, const QStringList& values, 
         error = QStringLiteral("This mouse does not offer \"%1\".").arg(entry ? ButtonCatalogue::EntryText(*entry) : keyword);
         return false;
     }
-    // The mouse must keep a button that clicks.
-    if (button.Fun == ButtonCatalogue::kLeftCode && entry->code != ButtonCatalogue::kLeftCode
-        && !AnotherLeft(profile, index)) {
-        error = Translated(kOneClick);
+    // Refusals that need no arguments first, as the page asks before a dialog opens.
+    ButtonRecord probe = button;
+    probe.Fun = entry->code;
+    const EditResult early = session.checkButton(slot, index, probe, false);
+    if (!early.ok) {
+        error = early.text();
         return false;
     }
     const QString joined = args.join(QLatin1Char(' '));
@@ -393,18 +382,18 @@ bool ButtonSetEdit(SettingsRecord& record, int slot, const QStringList& values, 
         ok = ParseSniper(args, button, error);
         break;
     case ButtonCatalogue::GunFile:
-        if (index == 0) {
-            error = Translated(kLeftNoGun);
-            return false;
-        }
-        Q_FALLTHROUGH();
     case ButtonCatalogue::Macro:
         ok = ParseMacro(args, entry->code, button, error);
         break;
     }
     if (!ok)
         return false;
-    profile.BUTTON_INFO[index] = button;
+    const EditResult result = session.setButton(slot, index, button);
+    if (!result.ok) {
+        error = result.text();
+        return false;
+    }
+    reachesMouse = result.reachesMouse;
     done = QStringLiteral("button %1: %2").arg(index).arg(ButtonCatalogue::FunctionText(button));
     return true;
 }

@@ -10,9 +10,10 @@ struct SettingsRecord;
 
 // mousecfgctl's button assignments, with the rules the button page applies.
 
-// set ... button B FUNCTION [ARGS]: gives record B (0-41, wheel-up, wheel-down) of profile
-// `slot` a catalogue function. True with `done` set; false with `error` set and the record untouched.
-bool ButtonSetEdit(SettingsRecord& record, int slot, const QStringList& values, QString& done, QString& error);
+// set ... button B FUNCTION [ARGS]: gives record B (the product's buttons, wheel-up,
+// wheel-down) of profile `slot` a catalogue function through the session. True with `done`
+// set; false with `error` set and the record untouched. `reachesMouse` as the session says.
+bool ButtonSetEdit(int slot, const QStringList& values, QString& done, QString& error, bool& reachesMouse);
 
 // The 42 button records of a profile for show --json, and as lines for the text form.
 QJsonArray ButtonsJson(const ProfileRecord& profile);

@@ -7,6 +7,8 @@
 #include "Descriptor.h"
 #include "GlobalConfig.h"
 #include "HidTransport.h"
+#include "LedEffects.h"
+#include "MouseSession.h"
 #include "ProfileWriter.h"
 #include "SensorDpi.h"
 #include "SettingsRecord.h"
@@ -30,36 +32,8 @@ enum Exit { Ok = 0, Failed = 1, Usage = 2, NoMouse = 3 };
 const char* const kSendFailed = QT_TRANSLATE_NOOP("QObject", "Send data failed, please try again.");
 const char* const kNotConnected = QT_TRANSLATE_NOOP("QObject", "Mouse is sleeping or not connected.");
 
-// The lighting captions by effect index, as the lighting page names them.
-const char* const kEffectNames[kLedEffectCount] = {
-    QT_TRANSLATE_NOOP("QObject", "OFF"),
-    QT_TRANSLATE_NOOP("QObject", "FULL LIGHTED"),
-    QT_TRANSLATE_NOOP("QObject", "BREATHING"),
-    QT_TRANSLATE_NOOP("QObject", "7 COLOR BREATHING"),
-    QT_TRANSLATE_NOOP("QObject", "RAINBOW"),
-    QT_TRANSLATE_NOOP("QObject", "FLASH"),
-    QT_TRANSLATE_NOOP("QObject", "Horizontal WAVE"),
-    QT_TRANSLATE_NOOP("QObject", "Horizontal GO WITHOUT TRACE"),
-    QT_TRANSLATE_NOOP("QObject", "Raindrop"),
-    QT_TRANSLATE_NOOP("QObject", "WAVE"),
-    QT_TRANSLATE_NOOP("QObject", "GO WITHOUT TRACE"),
-    QT_TRANSLATE_NOOP("QObject", "REACTIVE"),
-    QT_TRANSLATE_NOOP("QObject", "yo-yo"),
-    QT_TRANSLATE_NOOP("QObject", "Marbles"),
-};
 
-// Which controls the lighting page offers for an effect; the tool edits no more than it does.
-constexpr bool kEffectHasBrightness[kLedEffectCount] = {false, true, false, false, true, true, true,
-                                                       true,  true, true,  true,  true, true, true};
-constexpr bool kEffectHasSpeed[kLedEffectCount] = {false, false, true, true, true, true,  true,
-                                                  true,  true,  true, true, false, true, true};
-constexpr bool kEffectHasColor[kLedEffectCount] = {false, true, true, false, false, false, false,
-                                                  false, false, false, false, false, false, false};
-
-constexpr int kBrightnessMin = 1, kBrightnessMax = 3;
-constexpr int kSpeedMin = 1, kSpeedMax = 5;
 constexpr int kDebounceMin = 1, kDebounceMax = 255;
-constexpr quint8 kMoveOffChecked = 0, kMoveOffUnchecked = 255;
 
 // Counts the changes stored from the command line, so a running configurator can tell
 // that its loaded record is stale without watching file times it changes itself.
@@ -73,7 +47,7 @@ QString Translated(const char* text)
 
 QString EffectName(int index)
 {
-    return index >= 0 && index < kLedEffectCount ? Translated(kEffectNames[index]) : QString();
+    return index >= 0 && index < kLedEffectCount ? Translated(LedEffect(index)->name) : QString();
 }
 
 // Effect names are typed in any case, with '-' or '_' for blanks.
@@ -95,47 +69,6 @@ const RateCode kRates[] = {{125, 8}, {250, 4}, {500, 2}, {1000, 1}};
 QString SensorModeName(int mode)
 {
     return mode >= 0 && mode < 3 ? QString::fromLatin1(kSensorModes[mode]) : QStringLiteral("unknown (%1)").arg(mode);
-}
-
-// Hue, saturation and value of an 8-bit RGB colour, as QColor gives them (hue -1 for greys).
-struct Hsv
-{
-    int h = -1;
-    int s = 0;
-    int v = 0;
-};
-
-int Div257(int x)
-{
-    x += 128;
-    return (x - (x >> 8)) >> 8;
-}
-
-Hsv HsvOf(int red, int green, int blue)
-{
-    const float r = float(red * 0x101) / float(USHRT_MAX);
-    const float g = float(green * 0x101) / float(USHRT_MAX);
-    const float b = float(blue * 0x101) / float(USHRT_MAX);
-    const float max = qMax(r, qMax(g, b));
-    const float min = qMin(r, qMin(g, b));
-    const float delta = max - min;
-    Hsv hsv;
-    hsv.v = Div257(qRound(max * USHRT_MAX));
-    if (qFuzzyIsNull(delta))
-        return hsv;
-    hsv.s = Div257(qRound((delta / max) * USHRT_MAX));
-    float hue = 0;
-    if (qFuzzyCompare(r, max))
-        hue = (g - b) / delta;
-    else if (qFuzzyCompare(g, max))
-        hue = 2.0f + (b - r) / delta;
-    else
-        hue = 4.0f + (r - g) / delta;
-    hue *= 60.0f;
-    if (hue < 0.0f)
-        hue += 360.0f;
-    hsv.h = qRound(hue * 100) / 100;
-    return hsv;
 }
 
 bool ParseInt(const QString& text, int& value)
@@ -263,7 +196,7 @@ QJsonObject ProfileJson(const SettingsRecord& s, int slot, int sensor, const Sen
     light.insert(QStringLiteral("color"),
                  entry && entry->RGB.isValid() ? QJsonValue(entry->RGB.name()) : QJsonValue());
     light.insert(QStringLiteral("sleep_minutes"), p.LedSleepTime);
-    light.insert(QStringLiteral("move_to_light_off"), p.LedMoveOFF == kMoveOffChecked);
+    light.insert(QStringLiteral("move_to_light_off"), p.LedMoveOFF == kMoveOffOn);
     o.insert(QStringLiteral("lighting"), light);
     o.insert(QStringLiteral("buttons"), ButtonsJson(p));
     return o;
@@ -316,21 +249,32 @@ void ShowProfileText(const SettingsRecord& s, int slot, int sensor, const Sensor
             << (entry->RGB.isValid() ? entry->RGB.name() : QStringLiteral("none"));
     else
         out << "unknown effect " << p.LedMode;
-    out << ", sleep " << p.LedSleepTime << " min, move to light off " << OnOff(p.LedMoveOFF == kMoveOffChecked)
+    out << ", sleep " << p.LedSleepTime << " min, move to light off " << OnOff(p.LedMoveOFF == kMoveOffOn)
         << "\n";
     ShowButtonsText(p, out);
 }
 
 // ---------------------------------------------------------------- set
 
-// One edit on a copy of the stored record: `slot` is the chosen profile.
+// One edit through the session: `slot` is the chosen profile.
 struct EditContext
 {
-    SettingsRecord& record;
     int slot;
     QStringList values;
     QString error;      // set when the value is refused
     QString done;       // what was stored, in words
+    bool reachesMouse = true;
+
+    MouseSession& session() const { return MouseSession::instance(); }
+    const ProfileRecord& profile() const { return MouseSession::instance().current().profiles[slot]; }
+    // Takes the session's answer; true when the edit was stored.
+    bool take(const EditResult& result)
+    {
+        if (!result.ok)
+            error = result.text();
+        reachesMouse = reachesMouse && result.reachesMouse;
+        return result.ok;
+    }
 };
 
 using EditFunction = std::function<void(EditContext&)>;
@@ -381,19 +325,10 @@ void EditDpi(EditContext& c)
             return;
         }
     }
-    const bool apart = c.values.size() == 3;
-    if (!apart)
+    if (c.values.size() != 3)
         steps[1] = steps[0];
-    if (apart && steps[0] != steps[1] && !range.linkXY) {
-        c.error = QStringLiteral("The sensor %1 takes one DPI for both axes.").arg(sensor);
+    if (!c.take(c.session().setDpiLevel(c.slot, level, quint32(steps[0]), quint32(steps[1]))))
         return;
-    }
-    DpiLevel& l = c.record.profiles[c.slot].DPI_INFO[level];
-    l.x = quint32(steps[0]);
-    l.y = quint32(steps[1]);
-    // Different X and Y need the row unlinked, as on the page.
-    if (steps[0] != steps[1])
-        l.link = 0;
     c.done = QStringLiteral("level %1: X %2 DPI (step %3), Y %4 DPI (step %5)")
                  .arg(level + 1).arg(StepToDpi(sensor, steps[0])).arg(steps[0])
                  .arg(StepToDpi(sensor, steps[1])).arg(steps[1]);
@@ -409,7 +344,8 @@ void EditLevel(EditContext& c)
         c.error = QStringLiteral("level: give on or off, not \"%1\".").arg(c.values[1]);
         return;
     }
-    c.record.profiles[c.slot].DPI_INFO[level].used = on ? 1 : 0;
+    if (!c.take(c.session().setDpiEnabled(c.slot, level, on)))
+        return;
     c.done = QStringLiteral("level %1 %2").arg(level + 1).arg(on ? QStringLiteral("enabled") : QStringLiteral("disabled"));
 }
 
@@ -418,7 +354,8 @@ void EditActiveLevel(EditContext& c)
     const int level = ParseLevel(c, c.values[0]);
     if (level < 0)
         return;
-    c.record.profiles[c.slot].dpi = quint8(level);
+    if (!c.take(c.session().setActiveLevel(c.slot, level)))
+        return;
     c.done = QStringLiteral("active level %1").arg(level + 1);
 }
 
@@ -428,13 +365,21 @@ void EditRate(EditContext& c)
     if (ParseInt(c.values[0], hz)) {
         for (const RateCode& rate : kRates) {
             if (rate.hz == hz) {
-                c.record.profiles[c.slot].pollrate = rate.code;
-                c.done = QStringLiteral("report rate %1 Hz").arg(hz);
+                if (c.take(c.session().setReportRate(c.slot, rate.code)))
+                    c.done = QStringLiteral("report rate %1 Hz").arg(hz);
                 return;
             }
         }
     }
     c.error = QStringLiteral("rate must be 125, 250, 500 or 1000, not \"%1\".").arg(c.values[0]);
+}
+
+// Changes one sensor option through the session.
+template <typename Change> bool SetOption(EditContext& c, Change change)
+{
+    SensorOptions options = MouseSession::OptionsOf(c.session().current());
+    change(options);
+    return c.take(c.session().setSensorOptions(options));
 }
 
 void EditDebounce(EditContext& c)
@@ -445,7 +390,8 @@ void EditDebounce(EditContext& c)
                       .arg(kDebounceMin).arg(kDebounceMax).arg(c.values[0]);
         return;
     }
-    c.record.Debounce = quint8(value);
+    if (!SetOption(c, [value](SensorOptions& o) { o.Debounce = quint8(value); }))
+        return;
     c.done = QStringLiteral("key response (debounce) %1").arg(value);
 }
 
@@ -456,7 +402,8 @@ void EditSync(EditContext& c)
         c.error = QStringLiteral("sync: give on or off, not \"%1\".").arg(c.values[0]);
         return;
     }
-    c.record.Sync = on ? 1 : 0;
+    if (!SetOption(c, [on](SensorOptions& o) { o.Sync = on ? 1 : 0; }))
+        return;
     c.done = QStringLiteral("sync %1").arg(OnOff(on));
 }
 
@@ -472,12 +419,13 @@ void EditLift(EditContext& c)
         c.error = QStringLiteral("lift must be 1 or 2 (mm), not \"%1\".").arg(c.values[0]);
         return;
     }
-    c.record.LiftHigh = quint8(mm);
+    if (!SetOption(c, [mm](SensorOptions& o) { o.LiftHigh = quint8(mm); }))
+        return;
     c.done = QStringLiteral("lift-off distance %1 mm").arg(mm);
 }
 
 // Angle snapping, jitter and motion wake store 0 for "on" (the page's checked box).
-EditFunction InvertedSwitch(quint8 SettingsRecord::*field, const char* name)
+EditFunction InvertedSwitch(quint8 SensorOptions::*field, const char* name)
 {
     return [field, name](EditContext& c) {
         bool on = false;
@@ -485,7 +433,8 @@ EditFunction InvertedSwitch(quint8 SettingsRecord::*field, const char* name)
             c.error = QStringLiteral("%1: give on or off, not \"%2\".").arg(QLatin1String(name), c.values[0]);
             return;
         }
-        c.record.*field = on ? 0 : 1;
+        if (!SetOption(c, [field, on](SensorOptions& o) { o.*field = on ? 0 : 1; }))
+            return;
         c.done = QStringLiteral("%1 %2").arg(QLatin1String(name), OnOff(on));
     };
 }
@@ -495,7 +444,8 @@ void EditSensorMode(EditContext& c)
     const QString t = c.values[0].toLower();
     for (int mode = 0; mode < 3; ++mode) {
         if (t == QLatin1String(kSensorModes[mode])) {
-            c.record.SensorMode = quint8(mode);
+            if (!SetOption(c, [mode](SensorOptions& o) { o.SensorMode = quint8(mode); }))
+                return;
             c.done = QStringLiteral("sensor mode %1").arg(SensorModeName(mode));
             return;
         }
@@ -503,18 +453,8 @@ void EditSensorMode(EditContext& c)
     c.error = QStringLiteral("sensor-mode must be eco, standard or competitive, not \"%1\".").arg(c.values[0]);
 }
 
-bool LightingRefused(EditContext& c)
-{
-    if (DescriptorLedDisable() == 0)
-        return false;
-    c.error = QStringLiteral("This mouse has no lighting settings.");
-    return true;
-}
-
 void EditEffect(EditContext& c)
 {
-    if (LightingRefused(c))
-        return;
     const QString text = c.values.join(QLatin1Char(' '));
     int index = -1;
     int number = 0;
@@ -523,78 +463,48 @@ void EditEffect(EditContext& c)
             index = number;
     } else {
         for (int i = 0; i < kLedEffectCount && index < 0; ++i)
-            if (NormalisedName(text) == NormalisedName(QLatin1String(kEffectNames[i])))
+            if (NormalisedName(text) == NormalisedName(QLatin1String(LedEffect(i)->name)))
                 index = i;
     }
     if (index < 0) {
         QStringList names;
         for (int i = 0; i < kLedEffectCount; ++i)
-            names << QLatin1String(kEffectNames[i]);
+            names << QLatin1String(LedEffect(i)->name);
         c.error = QStringLiteral("Unknown effect \"%1\". Effects: %2 (or their numbers 0 to %3).")
                       .arg(text, names.join(QStringLiteral(", "))).arg(kLedEffectCount - 1);
         return;
     }
-    c.record.profiles[c.slot].LedMode = quint8(index);
+    if (!c.take(c.session().setLedEffect(c.slot, index)))
+        return;
     c.done = QStringLiteral("effect %1").arg(EffectName(index));
-}
-
-// The entry of the chosen profile's effect, in the chosen profile and in profile 0, which
-// is where the mouse reads colour, brightness and speed from.
-bool LightingEntries(EditContext& c, const bool (&offered)[kLedEffectCount], const char* what,
-                     std::array<LedModeRecord*, 2>& entries)
-{
-    if (LightingRefused(c))
-        return false;
-    const int effect = c.record.profiles[c.slot].LedMode;
-    if (effect >= kLedEffectCount) {
-        c.error = QStringLiteral("The profile's effect %1 is unknown; choose an effect first.").arg(effect);
-        return false;
-    }
-    if (!offered[effect]) {
-        c.error = QStringLiteral("The effect %1 has no %2.").arg(EffectName(effect), QLatin1String(what));
-        return false;
-    }
-    entries = {&c.record.profiles[c.slot].LedModes[effect], &c.record.profiles[0].LedModes[effect]};
-    return true;
 }
 
 void EditBrightness(EditContext& c)
 {
-    std::array<LedModeRecord*, 2> entries{};
-    if (!LightingEntries(c, kEffectHasBrightness, "brightness", entries))
-        return;
     int value = 0;
-    if (!ParseInt(c.values[0], value) || value < kBrightnessMin || value > kBrightnessMax) {
+    if (!ParseInt(c.values[0], value)) {
         c.error = QStringLiteral("brightness must be a number from %1 to %2, not \"%3\".")
-                      .arg(kBrightnessMin).arg(kBrightnessMax).arg(c.values[0]);
+                      .arg(kLedBrightnessMin).arg(kLedBrightnessMax).arg(c.values[0]);
         return;
     }
-    for (LedModeRecord* e : entries)
-        e->bright = value;
-    c.done = QStringLiteral("brightness %1").arg(value);
+    if (c.take(c.session().setLedBrightness(c.slot, value)))
+        c.done = QStringLiteral("brightness %1").arg(value);
 }
 
 void EditSpeed(EditContext& c)
 {
-    std::array<LedModeRecord*, 2> entries{};
-    if (!LightingEntries(c, kEffectHasSpeed, "speed", entries))
-        return;
     int value = 0;
-    if (!ParseInt(c.values[0], value) || value < kSpeedMin || value > kSpeedMax) {
+    if (!ParseInt(c.values[0], value)) {
         c.error = QStringLiteral("speed must be a number from %1 to %2, not \"%3\".")
-                      .arg(kSpeedMin).arg(kSpeedMax).arg(c.values[0]);
+                      .arg(kLedSpeedMin).arg(kLedSpeedMax).arg(c.values[0]);
         return;
     }
-    for (LedModeRecord* e : entries)
-        e->breath = value;
-    c.done = QStringLiteral("speed %1").arg(value);
+    if (c.take(c.session().setLedSpeed(c.slot, value)))
+        c.done = QStringLiteral("speed %1").arg(value);
 }
 
 void EditColor(EditContext& c)
 {
-    std::array<LedModeRecord*, 2> entries{};
-    if (!LightingEntries(c, kEffectHasColor, "colour", entries))
-        return;
     // The '#' may be left out: an unquoted '#' starts a comment in the shell.
     static const QRegularExpression hex(QStringLiteral("^#?([0-9a-fA-F]{6})$"));
     const QRegularExpressionMatch m = hex.match(c.values[0]);
@@ -603,47 +513,32 @@ void EditColor(EditContext& c)
         return;
     }
     const uint rgb = m.captured(1).toUInt(nullptr, 16);
-    const int r = int((rgb >> 16) & 0xFF), g = int((rgb >> 8) & 0xFF), b = int(rgb & 0xFF);
-    const Hsv hsv = HsvOf(r, g, b);
-    for (LedModeRecord* e : entries) {
-        e->RGB = StoredColor::fromRgb(r, g, b);
-        e->h = hsv.h;
-        e->s = hsv.s;
-        e->v = hsv.v;
-    }
-    c.done = QStringLiteral("colour %1").arg(entries[0]->RGB.name());
+    if (!c.take(c.session().setLedColorRgb(c.slot, int((rgb >> 16) & 0xFF), int((rgb >> 8) & 0xFF), int(rgb & 0xFF))))
+        return;
+    c.done = QStringLiteral("colour %1").arg(c.profile().LedModes[c.profile().LedMode].RGB.name());
 }
 
 void EditSleep(EditContext& c)
 {
-    if (LightingRefused(c))
-        return;
-    const int lowest = DescriptorSleepMin();
-    const int highest = DescriptorSleepMax();
     int value = 0;
-    if (!ParseInt(c.values[0], value) || value < lowest || value > highest || value < 0 || value > 255) {
+    if (!ParseInt(c.values[0], value)) {
         c.error = QStringLiteral("sleep must be a number of minutes from %1 to %2, not \"%3\".")
-                      .arg(lowest).arg(highest).arg(c.values[0]);
+                      .arg(DescriptorSleepMin()).arg(DescriptorSleepMax()).arg(c.values[0]);
         return;
     }
-    c.record.profiles[c.slot].LedSleepTime = quint8(value);
-    c.record.profiles[0].LedSleepTime = quint8(value);
-    c.done = QStringLiteral("sleep time %1 min").arg(value);
+    if (c.take(c.session().setSleepTime(c.slot, value)))
+        c.done = QStringLiteral("sleep time %1 min").arg(value);
 }
 
 void EditMoveOff(EditContext& c)
 {
-    if (LightingRefused(c))
-        return;
     bool on = false;
     if (!ParseSwitch(c.values[0], on)) {
         c.error = QStringLiteral("move-to-light-off: give on or off, not \"%1\".").arg(c.values[0]);
         return;
     }
-    const quint8 value = on ? kMoveOffChecked : kMoveOffUnchecked;
-    c.record.profiles[c.slot].LedMoveOFF = value;
-    c.record.profiles[0].LedMoveOFF = value;
-    c.done = QStringLiteral("move to light off %1").arg(OnOff(on));
+    if (c.take(c.session().setMoveOff(c.slot, on)))
+        c.done = QStringLiteral("move to light off %1").arg(OnOff(on));
 }
 
 const std::vector<Setting>& Settings()
@@ -656,9 +551,9 @@ const std::vector<Setting>& Settings()
         {"debounce", "1-255", 1, 1, EditDebounce},
         {"sync", "on|off", 1, 1, EditSync},
         {"lift", "1|2", 1, 1, EditLift},
-        {"angle-snapping", "on|off", 1, 1, InvertedSwitch(&SettingsRecord::AngleValue, "angle snapping")},
-        {"jitter", "on|off", 1, 1, InvertedSwitch(&SettingsRecord::Jitter, "jitter")},
-        {"motion-wake", "on|off", 1, 1, InvertedSwitch(&SettingsRecord::Wake, "motion wake")},
+        {"angle-snapping", "on|off", 1, 1, InvertedSwitch(&SensorOptions::AngleValue, "angle snapping")},
+        {"jitter", "on|off", 1, 1, InvertedSwitch(&SensorOptions::Jitter, "jitter")},
+        {"motion-wake", "on|off", 1, 1, InvertedSwitch(&SensorOptions::Wake, "motion wake")},
         {"sensor-mode", "eco|standard|competitive", 1, 1, EditSensorMode},
         {"effect", "NAME|0-13", 1, -1, EditEffect},
         {"brightness", "1-3", 1, 1, EditBrightness},
@@ -667,7 +562,11 @@ const std::vector<Setting>& Settings()
         {"sleep", "MINUTES", 1, 1, EditSleep},
         {"move-to-light-off", "on|off", 1, 1, EditMoveOff},
         {"button", "B FUNCTION [ARGS]", 2, -1,
-         [](EditContext& c) { ButtonSetEdit(c.record, c.slot, c.values, c.done, c.error); }},
+         [](EditContext& c) {
+             bool reaches = true;
+             ButtonSetEdit(c.slot, c.values, c.done, c.error, reaches);
+             c.reachesMouse = reaches;
+         }},
     };
     return settings;
 }
@@ -808,22 +707,23 @@ int SetCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     }
 
     // As Apply: what is stored is what the mouse holds, unless Config/Diff says otherwise.
-    LoadSettings(WrittenSettings());
-    SettingsRecord edited = WrittenSettings();
-    const int slot = options.slot < 0 ? edited.ProfileID : options.slot;
-    EditContext context{edited, slot, options.rest, QString(), QString()};
+    MouseSession& session = MouseSession::instance();
+    session.setCountsExternalEdits(true);
+    session.load();
+    const int slot = options.slot < 0 ? session.activeSlot() : options.slot;
+    const QStringList names = {session.current().names.begin(), session.current().names.end()};
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (names[i].isEmpty() || !IsProfileFileNameSafe(names[i])) {
+            err << "Profile " << i + 1 << " has no profile file to store the change in.\n";
+            return Usage;
+        }
+    }
+
+    // A refused value changes nothing, whether or not a mouse is there.
+    EditContext context{slot, options.rest, QString(), QString(), true};
     setting->edit(context);
     if (!context.error.isEmpty()) {
         err << context.error << "\n";
-        return Usage;
-    }
-    // The settings save writes profile 0's file only; another profile needs its own file.
-    if (slot != 0 && (edited.names[slot].isEmpty() || !IsProfileFileNameSafe(edited.names[slot]))) {
-        err << "Profile " << slot + 1 << " has no profile file to store the change in.\n";
-        return Usage;
-    }
-    if (edited.names[0].isEmpty() || !IsProfileFileNameSafe(edited.names[0])) {
-        err << "Profile 1 has no profile file to store the change in.\n";
         return Usage;
     }
 
@@ -841,34 +741,30 @@ int SetCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         }
     }
 
-    const bool profileSaved = slot == 0 || SaveProfileFile(edited.profiles[slot], ProfileFilePath(edited.names[slot]));
-    BumpConfigStoreStamp();
-    CurrentSettings() = edited;
+    const QString notActive = QStringLiteral("stored in profile %1; the mouse gets it when profile %1 is active").arg(slot + 1);
     if (!options.write) {
-        const bool saved = SaveSettings(edited);
-        // The files now match the record, so the next write's comparison would find nothing.
-        SetConfigDiff(1);
-        if (!saved || !profileSaved) {
+        if (!session.store()) {
             err << "Cannot write the settings files in " << ConfigsDir() << ".\n";
             return Failed;
         }
-        out << "Stored for profile " << slot + 1 << ": " << context.done << ". The next write sends it to the mouse.\n";
+        out << "Stored for profile " << slot + 1 << ": " << context.done;
+        if (context.reachesMouse)
+            out << ". The next write sends it to the mouse.\n";
+        else
+            out << "; the mouse gets it when profile " << slot + 1 << " is active.\n";
         return Ok;
     }
 
-    TarnProcessThread writer;
-    const quint8 result = writer.runWrite();
+    const quint8 result = session.apply();
     HidTransport::instance().CloseDevice();
-    if (!profileSaved)
-        SetConfigDiff(1);
     if (result != 0) {
-        // runWrite leaves Config/Diff at 1: the next write sends everything.
-        err << Translated(result == ExchangeResult::MouseAsleep ? kNotConnected : kSendFailed) << "\n";
+        // The change stays stored and Config/Diff is 1: the next write sends everything.
+        err << session.lastWriteError() << "\n";
         return Failed;
     }
-    if (!profileSaved) {
-        err << "Written to the mouse, but cannot write the profile file of profile " << slot + 1 << ".\n";
-        return Failed;
+    if (!context.reachesMouse) {
+        out << "Not written: " << context.done << " " << notActive << ".\n";
+        return Ok;
     }
     out << "Written for profile " << slot + 1 << ": " << context.done << ".\n";
     return Ok;

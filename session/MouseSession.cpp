@@ -1,0 +1,539 @@
+#include "MouseSession.h"
+
+#include "ButtonCatalogue.h"
+#include "ButtonEncoding.h"
+#include "CommandSet.h"
+#include "ConfigFiles.h"
+#include "Descriptor.h"
+#include "GlobalConfig.h"
+#include "HidTransport.h"
+#include "LedEffects.h"
+#include "MacroFile.h"
+#include "MacroNameList.h"
+#include "MacroUpload.h"
+#include "ProfileWriter.h"
+#include "SensorDpi.h"
+
+#include <QCoreApplication>
+#include <QSet>
+#include <climits>
+
+namespace {
+
+const char* const kNoProfile = QT_TRANSLATE_NOOP("QObject", "There is no profile %1.");
+const char* const kNoLevel = QT_TRANSLATE_NOOP("QObject", "This mouse has no DPI level %1.");
+const char* const kOneAxis = QT_TRANSLATE_NOOP("QObject", "The sensor %1 takes one DPI for both axes.");
+const char* const kNoRate = QT_TRANSLATE_NOOP("QObject", "The report rate code %1 is not one the mouse knows.");
+const char* const kBadOption = QT_TRANSLATE_NOOP("QObject", "The sensor option %1 cannot be %2.");
+const char* const kNoLighting = QT_TRANSLATE_NOOP("QObject", "This mouse has no lighting settings.");
+const char* const kNoEffect = QT_TRANSLATE_NOOP("QObject", "There is no lighting effect %1.");
+const char* const kUnknownEffect =
+    QT_TRANSLATE_NOOP("QObject", "The profile's effect %1 is unknown; choose an effect first.");
+const char* const kNotOffered = QT_TRANSLATE_NOOP("QObject", "The effect %1 has no %2.");
+const char* const kOutOfRange = QT_TRANSLATE_NOOP("QObject", "%1 must be from %2 to %3, not %4.");
+const char* const kNoButton = QT_TRANSLATE_NOOP("QObject", "This mouse has no button record %1.");
+const char* const kOneClick = QT_TRANSLATE_NOOP("QObject", "AT LEAST ONE CLICK FUNCTION TO BE RETAINED.");
+const char* const kLeftNoGun = QT_TRANSLATE_NOOP("QObject", "Left Button Can not be Gun Function.");
+const char* const kNotListed = QT_TRANSLATE_NOOP("QObject", "There is no macro \"%1\" in the macro list.");
+const char* const kTooLong = QT_TRANSLATE_NOOP(
+    "QObject", "The macro \"%1\" is too long for the mouse: a macro holds at most %2 actions, or %3 without recorded delays.");
+const char* const kTooMany =
+    QT_TRANSLATE_NOOP("QObject", "The mouse holds at most %1 different macros in a profile; \"%2\" would be one more.");
+const char* const kStale = QT_TRANSLATE_NOOP(
+    "QObject", "The stored settings were changed by another program. They are shown again now; please make your changes once more.");
+const char* const kSendFailed = QT_TRANSLATE_NOOP("QObject", "Send data failed, please try again.");
+const char* const kNotConnected = QT_TRANSLATE_NOOP("QObject", "Mouse is sleeping or not connected.");
+
+constexpr std::array<quint8, 4> kRateCodes = {1, 2, 4, 8};
+constexpr int kSleepFallbackMin = 1, kSleepFallbackMax = 9;
+
+bool IsMacroBinding(const ButtonRecord& button)
+{
+    return button.Fun == kMacroFunction || button.Fun == kGunFileFunction;
+}
+
+QString Number(int n) { return QString::number(n); }
+
+// Hue, saturation and value of an 8-bit colour as QColor gives them (hue -1 for greys),
+// without QtGui.
+void HsvOf(int red, int green, int blue, int& h, int& s, int& v)
+{
+    const auto div257 = [](int x) {
+        x += 128;
+        return (x - (x >> 8)) >> 8;
+    };
+    const float r = float(red * 0x101) / float(USHRT_MAX);
+    const float g = float(green * 0x101) / float(USHRT_MAX);
+    const float b = float(blue * 0x101) / float(USHRT_MAX);
+    const float max = qMax(r, qMax(g, b));
+    const float min = qMin(r, qMin(g, b));
+    const float delta = max - min;
+    h = -1;
+    s = 0;
+    v = div257(qRound(max * USHRT_MAX));
+    if (qFuzzyIsNull(delta))
+        return;
+    s = div257(qRound((delta / max) * USHRT_MAX));
+    float hue = 0;
+    if (qFuzzyCompare(r, max))
+        hue = (g - b) / delta;
+    else if (qFuzzyCompare(g, max))
+        hue = 2.0f + (b - r) / delta;
+    else
+        hue = 4.0f + (r - g) / delta;
+    hue *= 60.0f;
+    if (hue < 0.0f)
+        hue += 360.0f;
+    h = qRound(hue * 100) / 100;
+}
+
+} // namespace
+
+QString EditResult::text() const
+{
+    if (!error)
+        return QString();
+    QString message = QCoreApplication::translate("QObject", error);
+    for (const QString& arg : args)
+        message = message.arg(arg);
+    return message;
+}
+
+MouseSession& MouseSession::instance()
+{
+    static MouseSession session;
+    return session;
+}
+
+SettingsRecord& MouseSession::current() { return CurrentSettings(); }
+
+int MouseSession::activeSlot() const { return CurrentSettings().ProfileID < kProfileCount ? CurrentSettings().ProfileID : 0; }
+
+void MouseSession::load()
+{
+    m_stamp = ConfigStoreStamp();
+    LoadSettings(WrittenSettings());
+    CurrentSettings() = WrittenSettings();
+    m_applied = WrittenSettings();
+}
+
+bool MouseSession::stale() const { return ConfigStoreStamp() != m_stamp; }
+
+bool MouseSession::IsProductRecord(int record)
+{
+    if (record == kWheelUpRecord || record == kWheelDownRecord)
+        return true;
+    return record >= 0 && record < qBound(0, DescriptorButtonCount(), kButtonMatrixSize);
+}
+
+int MouseSession::LevelCount() { return EffectiveDpiLevelCount(); }
+
+SensorOptions MouseSession::OptionsOf(const SettingsRecord& s)
+{
+    SensorOptions o;
+    o.Sync = s.Sync;
+    o.LiftHigh = s.LiftHigh;
+    o.AngleValue = s.AngleValue;
+    o.Jitter = s.Jitter;
+    o.Debounce = s.Debounce;
+    o.Wake = s.Wake;
+    o.SensorMode = s.SensorMode;
+    return o;
+}
+
+int MouseSession::slotIndex(int slot) const
+{
+    if (slot == -1)
+        return activeSlot();
+    return slot >= 0 && slot < kProfileCount ? slot : -1;
+}
+
+EditResult MouseSession::stored(int slot, bool reachesAlways) const
+{
+    EditResult result;
+    result.reachesMouse = reachesAlways || slot == activeSlot();
+    return result;
+}
+
+#define MOUSECFG_SLOT_OR_REFUSE(slot, index)                                \
+    const int index = slotIndex(slot);                                      \
+    if (index < 0)                                                          \
+        return EditResult::Refused(kNoProfile, {Number(slot + 1)});
+
+EditResult MouseSession::setDpiLevel(int slot, int level, quint32 xStep, quint32 yStep)
+{
+    MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    if (level < 0 || level >= LevelCount())
+        return EditResult::Refused(kNoLevel, {Number(level + 1)});
+    if (xStep != yStep) {
+        const int sensor = ConfigMouseSensor();
+        if (!SensorStepRange(sensor, Descriptor33254() == 1, ConfigCurrentProductName()).linkXY)
+            return EditResult::Refused(kOneAxis, {Number(sensor)});
+    }
+    DpiLevel& l = current().profiles[p].DPI_INFO[level];
+    l.x = xStep;
+    l.y = yStep;
+    // Different X and Y need the level unlinked.
+    if (xStep != yStep)
+        l.link = 0;
+    return stored(p);
+}
+
+EditResult MouseSession::setDpiLinked(int slot, int level, bool linked)
+{
+    MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    if (level < 0 || level >= LevelCount())
+        return EditResult::Refused(kNoLevel, {Number(level + 1)});
+    DpiLevel& l = current().profiles[p].DPI_INFO[level];
+    l.link = linked ? 1 : 0;
+    // A linked level shows one slider: both axes take its value.
+    if (linked)
+        l.y = l.x;
+    return stored(p);
+}
+
+EditResult MouseSession::setDpiEnabled(int slot, int level, bool enabled)
+{
+    MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    if (level < 0 || level >= LevelCount())
+        return EditResult::Refused(kNoLevel, {Number(level + 1)});
+    current().profiles[p].DPI_INFO[level].used = enabled ? 1 : 0;
+    return stored(p);
+}
+
+EditResult MouseSession::setActiveLevel(int slot, int level)
+{
+    MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    if (level < 0 || level >= LevelCount())
+        return EditResult::Refused(kNoLevel, {Number(level + 1)});
+    current().profiles[p].dpi = quint8(level);
+    return stored(p);
+}
+
+EditResult MouseSession::setReportRate(int slot, quint8 code)
+{
+    MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    if (std::find(kRateCodes.begin(), kRateCodes.end(), code) == kRateCodes.end())
+        return EditResult::Refused(kNoRate, {Number(code)});
+    current().profiles[p].pollrate = code;
+    // Every profile's rate travels in the settings block.
+    return stored(p, true);
+}
+
+EditResult MouseSession::setPointerSpeed(int slot, quint8 mouseSpeed, quint8 scrollSpeed)
+{
+    MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    current().profiles[p].mousespeed = mouseSpeed;
+    current().profiles[p].scrollspeed = scrollSpeed;
+    return stored(p, true);
+}
+
+EditResult MouseSession::setSensorOptions(const SensorOptions& o)
+{
+    if (o.LiftHigh != 1 && o.LiftHigh != 2)
+        return EditResult::Refused(kBadOption, {QStringLiteral("lift"), Number(o.LiftHigh)});
+    if (o.Debounce < 1)
+        return EditResult::Refused(kBadOption, {QStringLiteral("debounce"), Number(o.Debounce)});
+    if (o.SensorMode > 2)
+        return EditResult::Refused(kBadOption, {QStringLiteral("sensor mode"), Number(o.SensorMode)});
+    SettingsRecord& s = current();
+    s.Sync = o.Sync;
+    s.LiftHigh = o.LiftHigh;
+    s.AngleValue = o.AngleValue;
+    s.Jitter = o.Jitter;
+    s.Debounce = o.Debounce;
+    s.Wake = o.Wake;
+    s.SensorMode = o.SensorMode;
+    return {};
+}
+
+EditResult MouseSession::setLift(quint8 millimetres)
+{
+    SensorOptions o = OptionsOf(current());
+    o.LiftHigh = millimetres;
+    return setSensorOptions(o);
+}
+
+EditResult MouseSession::setLedEffect(int slot, int effect)
+{
+    MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    if (DescriptorLedDisable() != 0)
+        return EditResult::Refused(kNoLighting);
+    if (!LedEffect(effect))
+        return EditResult::Refused(kNoEffect, {Number(effect)});
+    current().profiles[p].LedMode = quint8(effect);
+    return stored(p);
+}
+
+namespace {
+
+// The entry of the profile's effect when the effect offers the control, else the refusal.
+LedModeRecord* OfferedEntry(ProfileRecord& profile, bool LedEffectInfo::*control, const char* what, EditResult& refusal)
+{
+    if (DescriptorLedDisable() != 0) {
+        refusal = EditResult::Refused(kNoLighting);
+        return nullptr;
+    }
+    const LedEffectInfo* info = LedEffect(profile.LedMode);
+    if (!info) {
+        refusal = EditResult::Refused(kUnknownEffect, {Number(profile.LedMode)});
+        return nullptr;
+    }
+    if (!(info->*control)) {
+        refusal = EditResult::Refused(kNotOffered, {QCoreApplication::translate("QObject", info->name),
+                                                    QCoreApplication::translate("QObject", what)});
+        return nullptr;
+    }
+    return &profile.LedModes[profile.LedMode];
+}
+
+} // namespace
+
+EditResult MouseSession::setLedBrightness(int slot, int value)
+{
+    MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    EditResult refusal;
+    LedModeRecord* entry = OfferedEntry(current().profiles[p], &LedEffectInfo::brightness, "brightness", refusal);
+    if (!entry)
+        return refusal;
+    if (value < kLedBrightnessMin || value > kLedBrightnessMax)
+        return EditResult::Refused(kOutOfRange, {QStringLiteral("brightness"), Number(kLedBrightnessMin),
+                                                 Number(kLedBrightnessMax), Number(value)});
+    entry->bright = value;
+    return stored(p);
+}
+
+EditResult MouseSession::setLedSpeed(int slot, int value)
+{
+    MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    EditResult refusal;
+    LedModeRecord* entry = OfferedEntry(current().profiles[p], &LedEffectInfo::speed, "speed", refusal);
+    if (!entry)
+        return refusal;
+    if (value < kLedSpeedMin || value > kLedSpeedMax)
+        return EditResult::Refused(kOutOfRange,
+                                   {QStringLiteral("speed"), Number(kLedSpeedMin), Number(kLedSpeedMax), Number(value)});
+    entry->breath = value;
+    return stored(p);
+}
+
+EditResult MouseSession::setLedColor(int slot, const StoredColor& color, int h, int s, int v)
+{
+    MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    EditResult refusal;
+    LedModeRecord* entry = OfferedEntry(current().profiles[p], &LedEffectInfo::color, "colour", refusal);
+    if (!entry)
+        return refusal;
+    entry->RGB = color;
+    entry->h = h;
+    entry->s = s;
+    entry->v = v;
+    return stored(p);
+}
+
+EditResult MouseSession::setLedColorRgb(int slot, int red, int green, int blue)
+{
+    int h = 0, s = 0, v = 0;
+    red = qBound(0, red, 255);
+    green = qBound(0, green, 255);
+    blue = qBound(0, blue, 255);
+    HsvOf(red, green, blue, h, s, v);
+    return setLedColor(slot, StoredColor::fromRgb(red, green, blue), h, s, v);
+}
+
+EditResult MouseSession::setSleepTime(int slot, int minutes)
+{
+    MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    // Products without a lighting page still offer the sleep time on the DPI page.
+    int low = DescriptorSleepMin();
+    int high = DescriptorSleepMax();
+    // The byte holds 0..255; a range that cannot be shown falls back to the usual one.
+    if (low < 0 || high > 255 || low > high) {
+        low = kSleepFallbackMin;
+        high = kSleepFallbackMax;
+    }
+    if (minutes < low || minutes > high)
+        return EditResult::Refused(kOutOfRange, {QStringLiteral("sleep"), Number(low), Number(high), Number(minutes)});
+    current().profiles[p].LedSleepTime = quint8(minutes);
+    return stored(p);
+}
+
+EditResult MouseSession::setMoveOff(int slot, bool lightOff)
+{
+    MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    current().profiles[p].LedMoveOFF = lightOff ? kMoveOffOn : kMoveOffOff;
+    return stored(p);
+}
+
+EditResult MouseSession::checkButton(int slot, int record, const ButtonRecord& button, bool withMacro) const
+{
+    const int p = slotIndex(slot);
+    if (p < 0)
+        return EditResult::Refused(kNoProfile, {Number(slot + 1)});
+    if (!IsProductRecord(record))
+        return EditResult::Refused(kNoButton, {Number(record)});
+    const ProfileRecord& profile = CurrentSettings().profiles[p];
+    const ButtonRecord& old = profile.BUTTON_INFO[record];
+
+    // The mouse must keep a button that clicks; only the buttons it has count.
+    if (old.Fun == ButtonCatalogue::kLeftCode && button.Fun != ButtonCatalogue::kLeftCode) {
+        bool another = false;
+        for (int r = 0; r < kButtonCount && !another; ++r)
+            another = r != record && IsProductRecord(r) && profile.BUTTON_INFO[r].Fun == ButtonCatalogue::kLeftCode;
+        if (!another) {
+            EditResult refusal = EditResult::Refused(kOneClick);
+            refusal.clickGuard = true;
+            return refusal;
+        }
+    }
+    if (button.Fun == kGunFileFunction && record == 0)
+        return EditResult::Refused(kLeftNoGun);
+    if (!withMacro || !IsMacroBinding(button))
+        return {};
+
+    if (button.macroname.isEmpty() || !ContainsMacroName(button.macroname))
+        return EditResult::Refused(kNotListed, {button.macroname});
+    if (!MacroFitsSlot(ReadMacroEventsRaw(button.macroname, kMaxMacroEventsWithDelays + 1)))
+        return EditResult::Refused(kTooLong, {button.macroname, Number(kMaxMacroEventsWithDelays),
+                                              Number(kMaxMacroEventsWithoutDelays)});
+    QSet<QString> names{button.macroname};
+    for (int r = 0; r < kButtonCount; ++r)
+        if (r != record && IsProductRecord(r) && IsMacroBinding(profile.BUTTON_INFO[r]))
+            names.insert(profile.BUTTON_INFO[r].macroname);
+    if (names.size() > kMaxMacroSlots)
+        return EditResult::Refused(kTooMany, {Number(kMaxMacroSlots), button.macroname});
+    return {};
+}
+
+EditResult MouseSession::setButton(int slot, int record, const ButtonRecord& button)
+{
+    EditResult result = checkButton(slot, record, button);
+    if (!result.ok)
+        return result;
+    const int p = slotIndex(slot);
+    current().profiles[p].BUTTON_INFO[record] = button;
+    return stored(p);
+}
+
+#undef MOUSECFG_SLOT_OR_REFUSE
+
+bool MouseSession::saveFiles()
+{
+    const bool saved = SaveSettings(current());
+    m_applied = current();
+    if (m_countsExternalEdits)
+        BumpConfigStoreStamp();
+    m_stamp = ConfigStoreStamp();
+    return saved;
+}
+
+bool MouseSession::store()
+{
+    const bool saved = saveFiles();
+    // The files now match the record, so only this flag tells the next write the mouse is behind.
+    SetConfigDiff(1);
+    return saved;
+}
+
+quint8 MouseSession::apply(bool writeAll)
+{
+    m_lastWriteError = {};
+    if (stale()) {
+        // Writing this copy would undo what another program stored.
+        load();
+        m_lastWriteError = EditResult::Refused(kStale);
+        return WriteResult::Stale;
+    }
+    saveFiles();
+
+    SettingsRecord& current = CurrentSettings();
+    SettingsRecord& written = WrittenSettings();
+    quint8 result = ExchangeResult::Success;
+    const MacroProblem macros = CheckBoundMacros(current);
+    if (MouseAsleep()) {
+        result = ExchangeResult::MouseAsleep;
+    } else if (!macros.ok()) {
+        result = WriteResult::MacroRefused;
+        m_lastWriteError = macros.tooMany
+            ? EditResult::Refused(kTooMany, {Number(kMaxMacroSlots), macros.name})
+            : EditResult::Refused(kTooLong, {macros.name, Number(kMaxMacroEventsWithDelays),
+                                             Number(kMaxMacroEventsWithoutDelays)});
+    } else {
+        int mask = CompareSettings(current, written);
+        if (ConfigDiff() == 1 || writeAll)
+            mask = kChangeAll;
+        if (mask != 0) {
+            const bool otherSlot = current.ProfileID != written.ProfileID;
+            result = WriteProfile(current, mask);
+            if (result == ExchangeResult::Success && otherSlot)
+                result = HidTransport::instance().SendAll(BuildSelectProfile(current.ProfileID));
+            written = current;
+        }
+    }
+    // After a failure the mouse may hold anything: the next write sends everything.
+    SetConfigDiff(result != ExchangeResult::Success ? 1 : 0);
+    if (result != ExchangeResult::Success && !m_lastWriteError.error)
+        m_lastWriteError =
+            EditResult::Refused(result == ExchangeResult::MouseAsleep ? kNotConnected : kSendFailed);
+    if (m_restartPoller)
+        m_restartPoller();
+    return result;
+}
+
+QString MouseSession::lastWriteError() const { return m_lastWriteError.text(); }
+
+void MouseSession::cancel() { CurrentSettings() = m_applied; }
+
+void MouseSession::resetProfile()
+{
+    ProfileRecord& record = current().active();
+    const QString name = record.ProfileName;
+    const QString path = record.ProfilePath;
+    MakeDefaultProfile(record);
+    record.ProfileName = name;
+    record.ProfilePath = path;
+}
+
+void MouseSession::resetAll() { MakeDefaultSettings(current()); }
+
+void MouseSession::takeStoredSlot()
+{
+    const SettingsRecord& current = CurrentSettings();
+    m_applied.profiles[activeSlot()] = current.active();
+    m_applied.names = current.names;
+}
+
+bool MouseSession::selectSlot(int slot)
+{
+    if (slot < 0 || slot >= kProfileCount)
+        return false;
+    current().ProfileID = quint8(slot);
+    return true;
+}
+
+StatusChange MouseSession::mouseStatus(quint8 profile, quint8 level, quint8 rate)
+{
+    StatusChange change;
+    SettingsRecord& current = CurrentSettings();
+    if (profile < kProfileCount && profile != current.ProfileID) {
+        change.profile = true;
+        current.ProfileID = profile;
+        m_applied.ProfileID = profile;
+    }
+    const int p = activeSlot();
+    // What the mouse chose is what it holds: every record and the files take it.
+    if (level < kDpiLevelCount && level < LevelCount() && level != current.profiles[p].dpi) {
+        change.level = true;
+        for (SettingsRecord* r : {&current, &m_applied, &WrittenSettings()})
+            r->profiles[p].dpi = level;
+    }
+    if (std::find(kRateCodes.begin(), kRateCodes.end(), rate) != kRateCodes.end()
+        && rate != current.profiles[p].pollrate) {
+        change.rate = true;
+        for (SettingsRecord* r : {&current, &m_applied, &WrittenSettings()})
+            r->profiles[p].pollrate = rate;
+    }
+    if (change.profile || change.level || change.rate)
+        SaveSettings(m_applied);
+    return change;
+}
