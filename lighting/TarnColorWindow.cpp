@@ -1,10 +1,9 @@
 #include "TarnColorWindow.h"
 
-#include "MouseSession.h"
-
 #include "DefaultColorArea.h"
 #include "Descriptor.h"
 #include "GlobalConfig.h"
+#include "MouseSession.h"
 #include "TarnAction.h"
 #include "TarnColorArea.h"
 #include "TarnMenu.h"

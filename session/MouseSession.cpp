@@ -393,15 +393,22 @@ EditResult MouseSession::checkButton(int slot, int record, const ButtonRecord& b
 
     if (button.macroname.isEmpty() || !ContainsMacroName(button.macroname))
         return EditResult::Refused(kNotListed, {button.macroname});
-    if (!MacroFitsSlot(ReadMacroEventsRaw(button.macroname, kMaxMacroEventsWithDelays + 1)))
-        return EditResult::Refused(kTooLong, {button.macroname, Number(kMaxMacroEventsWithDelays),
-                                              Number(kMaxMacroEventsWithoutDelays)});
+    const EditResult fits = CheckMacroFits(button.macroname);
+    if (!fits.ok)
+        return fits;
     QSet<QString> names{button.macroname};
     for (int r = 0; r < kButtonCount; ++r)
         if (r != record && IsProductRecord(r) && IsMacroBinding(profile.BUTTON_INFO[r]))
             names.insert(profile.BUTTON_INFO[r].macroname);
     if (names.size() > kMaxMacroSlots)
         return EditResult::Refused(kTooMany, {Number(kMaxMacroSlots), button.macroname});
+    return {};
+}
+
+EditResult MouseSession::CheckMacroFits(const QString& name)
+{
+    if (!MacroFitsSlot(ReadMacroEventsRaw(name, kMaxMacroEventsWithDelays + 1)))
+        return EditResult::Refused(kTooLong, {name, Number(kMaxMacroEventsWithDelays), Number(kMaxMacroEventsWithoutDelays)});
     return {};
 }
 

@@ -90,6 +90,8 @@ public:
     EditResult checkButton(int slot, int record, const ButtonRecord& button, bool withMacro = true) const;
 
     static SensorOptions OptionsOf(const SettingsRecord& settings);
+    // Whether the mouse can hold the macro: refused with the limit when it is too long.
+    static EditResult CheckMacroFits(const QString& name);
 
     // Apply and OK: stores the record and writes what differs (everything with writeAll or
     // after a failed write). Returns 0, an exchange result or a WriteResult.

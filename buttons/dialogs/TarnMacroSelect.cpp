@@ -1,5 +1,7 @@
 #include "TarnMacroSelect.h"
 
+#include "MouseSession.h"
+
 #include "MacroNameList.h"
 #include "SettingsRecord.h"
 #include "TarnMenu.h"
@@ -164,6 +166,12 @@ bool TarnMacroSelect::acceptable()
     // A name the list no longer holds would be bound to a macro the mouse never receives.
     if (!ContainsMacroName(m_selectedName)) {
         refuse(QObject::tr("Choose a macro first."));
+        return false;
+    }
+    // A macro longer than the mouse holds would reach it as an empty one.
+    const EditResult fits = MouseSession::CheckMacroFits(m_selectedName);
+    if (!fits.ok) {
+        refuse(fits.text());
         return false;
     }
     if (mode() == PlayCount) {

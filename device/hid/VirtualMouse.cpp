@@ -747,6 +747,12 @@ void VirtualMouse::queueReport(const QByteArray& report, Identity identity, bool
     m_reportQueued.notify_all();
 }
 
+namespace {
+// Settings block bytes besides the active profile's.
+constexpr int kFirstRateByte = 11;
+constexpr int kActiveLevelByte = 17;
+} // namespace
+
 void VirtualMouse::sendStatusReport(quint8 profile, quint8 dpiLevel, quint8 rate, quint8 mode)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -763,6 +769,18 @@ void VirtualMouse::sendStatusReport(quint8 profile, quint8 dpiLevel, quint8 rate
     report[1] = char(Checksum(report));
     ++m_counters.sentReports;
     queueReport(report, Identity::Dongle, true);
+
+    // The mouse's own buttons changed what it holds: its active profile, level and that
+    // profile's rate.
+    QByteArray& settings = m_blocks[CmdSettings];
+    if (settings.size() == SettingsSize && profile <= MaxProfileIndex) {
+        settings[SettingsActiveProfileByte] = char(profile);
+        if (dpiLevel < 8)
+            settings[kActiveLevelByte] = char(dpiLevel);
+        if (rate == 1 || rate == 2 || rate == 4 || rate == 8)
+            settings[kFirstRateByte + profile] = char(rate);
+        saveLocked();
+    }
 }
 
 void VirtualMouse::sendBatteryReport()

@@ -1,4 +1,5 @@
 #include "ButtonEncoding.h"
+#include "MacroFile.h"
 #include "MacroUpload.h"
 #include "SettingsRecord.h"
 #include "TarnMacroSelect.h"
@@ -101,6 +102,11 @@ void TestTarnMacroSelect::init()
     // Gaps and a trailing key: the menu keeps key order and skips empty keys.
     m_app->write(QStringLiteral("Configs/Config.ini"),
                  "[MACRO_LIST]\n0=a\n1=\n2=Reload\n5=Sweep 2\n49=last\n");
+    // "last" holds more actions than the mouse's macro slot.
+    MacroData tooLong;
+    for (int k = 0; k < 64; ++k)
+        tooLong.events << MacroEvent::keyEvent(quint8(4 + k % 20), k % 2 == 0);
+    QVERIFY(SaveMacroFile(QStringLiteral("last"), tooLong));
     SetUiScale(1.0);
     m_boxes.clear();
     TarnMessageBox::SetAnswerHook([this](TarnMessageBox& box) {
@@ -259,6 +265,10 @@ void TestTarnMacroSelect::acceptance_data()
     // The count only matters for the first mode; the others repeat while or until.
     QTest::newRow("empty count in mode 1 accepted") << "a" << "" << 1 << "" << QString();
     QTest::newRow("empty count in mode 2 accepted") << "a" << "" << 2 << "" << QString();
+    QTest::newRow("a macro longer than the mouse holds refused")
+        << "last" << "" << 0 << "4"
+        << QStringLiteral("Warning|The macro \"last\" is too long for the mouse: a macro holds at most 63 actions, "
+                          "or 51 without recorded delays.");
 }
 
 void TestTarnMacroSelect::acceptance()
