@@ -8,6 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+#include <QSet>
+#include <array>
 
 namespace {
 
@@ -128,6 +132,193 @@ void WriteConfigBytes(QSettings& ini, const SettingsRecord& record)
         ini.setValue(QLatin1String(b.key), int(record.*b.field));
 }
 
+// Whether a key already holds what setting the value would store: as text read from the
+// file, or as the value itself when this process set it (QSettings keeps values it wrote
+// while the file stays as it left it).
+bool Holds(const QVariant& stored, const QVariant& value)
+{
+    if (stored.userType() == QMetaType::QString)
+        return stored.toString() == value.toString();
+    return stored.userType() == value.userType() && stored == value;
+}
+
+// Whether Config.ini already holds the keys the settings save writes.
+bool ConfigKeysHold(QSettings& ini, const SettingsRecord& record)
+{
+    for (const ConfigByte& b : kConfigBytes) {
+        if (!Holds(ini.value(QLatin1String(b.key)), int(record.*b.field)))
+            return false;
+    }
+    return Holds(ini.value(QStringLiteral("Config/Profile1")), record.names[0]);
+}
+
+// Every key a profile file holds and its value, in the order a save writes them: put(key,
+// value) with an int, uint, QString or StoredColor. The save and the stored form below
+// both walk the record here, so they cannot disagree about what a file holds.
+template <typename Put>
+void ForEachProfileValue(const ProfileKeys& k, const ProfileRecord& p, bool withLedTimers, Put&& put)
+{
+    put(k.pollrate, int(p.pollrate));
+    put(k.dpi, int(p.dpi));
+    for (int i = 0; i < kDpiLevelCount; ++i) {
+        const DpiLevel& level = p.DPI_INFO[i];
+        put(k.levels[i].used, int(level.used));
+        put(k.levels[i].link, int(level.link));
+        put(k.levels[i].xy, uint(level.xy));
+        put(k.levels[i].x, uint(level.x));
+        put(k.levels[i].y, uint(level.y));
+    }
+    put(k.mousespeed, int(p.mousespeed));
+    put(k.dbclickspeed, int(p.dbclickspeed));
+    put(k.scrollispage, int(p.scrollispage));
+    put(k.scrollspeed, int(p.scrollspeed));
+    put(k.accelenable, int(p.accelenable));
+    put(k.acee, int(p.acee));
+    for (int b = 0; b < kButtonCount; ++b) {
+        const ButtonRecord& button = p.BUTTON_INFO[b];
+        const auto& bk = k.buttons[b];
+        put(bk.ID, int(button.ID));
+        put(bk.Fun, int(button.Fun));
+        put(bk.LoopNumber, int(button.LoopNumber));
+        put(bk.KeyNumber, int(button.KeyNumber));
+        put(bk.Res1, int(button.Res1));
+        put(bk.Res2, int(button.Res2));
+        put(bk.Res3, int(button.Res3));
+        put(bk.Res4, int(button.Res4));
+        put(bk.macroname, button.macroname);
+        for (int e = 0; e < kKeyInfoCount; ++e) {
+            put(k.keys[b][e].map, int(button.KeyInfo[e].map));
+            put(k.keys[b][e].key, int(button.KeyInfo[e].key));
+            put(k.keys[b][e].H, int(button.KeyInfo[e].H));
+        }
+    }
+    put(k.ProfileName, p.ProfileName);
+    put(k.ProfilePath, p.ProfilePath);
+    put(k.LedMode, int(p.LedMode));
+    if (withLedTimers) {
+        put(k.LedMoveOFF, int(p.LedMoveOFF));
+        put(k.LedSleepTime, int(p.LedSleepTime));
+    }
+    for (int e = 0; e < kLedEffectCount; ++e) {
+        const LedModeRecord& led = p.LedModes[e];
+        put(k.leds[e].RGB, led.RGB);
+        put(k.leds[e].h, int(led.h));
+        put(k.leds[e].s, int(led.s));
+        put(k.leds[e].v, int(led.v));
+        put(k.leds[e].bright, int(led.bright));
+        put(k.leds[e].breath, int(led.breath));
+    }
+}
+
+QVariant ToVariant(int value) { return value; }
+QVariant ToVariant(uint value) { return value; }
+QVariant ToVariant(const QString& value) { return value; }
+QVariant ToVariant(const StoredColor& value) { return QVariant::fromValue(value); }
+
+void AppendStored(QByteArray& out, int value)
+{
+    out += 'i';
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+void AppendStored(QByteArray& out, uint value)
+{
+    out += 'u';
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+void AppendStored(QByteArray& out, const QString& value)
+{
+    const int length = value.size();
+    out += 's';
+    out.append(reinterpret_cast<const char*>(&length), sizeof length);
+    out.append(reinterpret_cast<const char*>(value.utf16()), length * int(sizeof(ushort)));
+}
+
+void AppendStored(QByteArray& out, const StoredColor& value)
+{
+    // The stream form, not operator==: QColor's comparison of HSL colours has a tolerance.
+    const QByteArray bytes = value.toStreamBytes();
+    AppendStored(out, bytes.size());
+    out += bytes;
+}
+
+// What saving the profile puts into its file, as bytes: two records with the same form
+// write the same file. Every value is tagged with its type and strings carry their length.
+QByteArray StoredForm(const ProfileRecord& p)
+{
+    QByteArray out;
+    out.reserve(48 * 1024);
+    ForEachProfileValue(KeysFor(QStringLiteral("PROFILE")), p, true,
+                        [&out](const QString&, const auto& value) { AppendStored(out, value); });
+    return out;
+}
+
+// The five slots' profile files as this process last saved or loaded them: the record's
+// stored form and the file's bytes at that moment. A save finding both unchanged leaves
+// the file alone. Bytes rather than size and modification time: the kernel stamps files
+// from a clock that advances in ticks of milliseconds, so a program rewriting the file in
+// place within one tick leaves size and times as they were. Reading the five files back
+// costs far less than writing one of them.
+struct KnownFile
+{
+    QByteArray form;
+    QByteArray bytes;
+};
+
+QMutex& KnownFilesLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
+QHash<QString, KnownFile>& KnownFiles()
+{
+    static QHash<QString, KnownFile> files;
+    return files;
+}
+
+// False when the file is missing or unreadable, so that even an empty file is told apart.
+bool ReadWholeFile(const QString& path, QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+// What the file holds now, for the record whose stored form is given; a file that cannot
+// be read is not remembered.
+void RememberFile(const QString& path, const QByteArray& form)
+{
+    QByteArray bytes;
+    if (ReadWholeFile(path, bytes))
+        KnownFiles().insert(path, {form, bytes});
+    else
+        KnownFiles().remove(path);
+}
+
+bool FileHoldsForm(const QString& path, const QByteArray& form)
+{
+    const auto it = KnownFiles().constFind(path);
+    if (it == KnownFiles().constEnd() || it->form != form)
+        return false;
+    QByteArray bytes;
+    return ReadWholeFile(path, bytes) && bytes == it->bytes;
+}
+
+// Only the current slots' files are kept.
+void KeepKnownFiles(const QSet<QString>& paths)
+{
+    for (auto it = KnownFiles().begin(); it != KnownFiles().end();) {
+        if (paths.contains(it.key()))
+            ++it;
+        else
+            it = KnownFiles().erase(it);
+    }
+}
+
 } // namespace
 
 bool IsProfileFileNameSafe(const QString& name)
@@ -137,57 +328,8 @@ bool IsProfileFileNameSafe(const QString& name)
 
 void WriteProfileKeys(QSettings& ini, const QString& group, const ProfileRecord& p, bool withLedTimers)
 {
-    const ProfileKeys& k = KeysFor(group);
-    ini.setValue(k.pollrate, int(p.pollrate));
-    ini.setValue(k.dpi, int(p.dpi));
-    for (int i = 0; i < kDpiLevelCount; ++i) {
-        const DpiLevel& level = p.DPI_INFO[i];
-        ini.setValue(k.levels[i].used, int(level.used));
-        ini.setValue(k.levels[i].link, int(level.link));
-        ini.setValue(k.levels[i].xy, uint(level.xy));
-        ini.setValue(k.levels[i].x, uint(level.x));
-        ini.setValue(k.levels[i].y, uint(level.y));
-    }
-    ini.setValue(k.mousespeed, int(p.mousespeed));
-    ini.setValue(k.dbclickspeed, int(p.dbclickspeed));
-    ini.setValue(k.scrollispage, int(p.scrollispage));
-    ini.setValue(k.scrollspeed, int(p.scrollspeed));
-    ini.setValue(k.accelenable, int(p.accelenable));
-    ini.setValue(k.acee, int(p.acee));
-    for (int b = 0; b < kButtonCount; ++b) {
-        const ButtonRecord& button = p.BUTTON_INFO[b];
-        const auto& bk = k.buttons[b];
-        ini.setValue(bk.ID, button.ID);
-        ini.setValue(bk.Fun, button.Fun);
-        ini.setValue(bk.LoopNumber, button.LoopNumber);
-        ini.setValue(bk.KeyNumber, button.KeyNumber);
-        ini.setValue(bk.Res1, int(button.Res1));
-        ini.setValue(bk.Res2, int(button.Res2));
-        ini.setValue(bk.Res3, int(button.Res3));
-        ini.setValue(bk.Res4, int(button.Res4));
-        ini.setValue(bk.macroname, button.macroname);
-        for (int e = 0; e < kKeyInfoCount; ++e) {
-            ini.setValue(k.keys[b][e].map, int(button.KeyInfo[e].map));
-            ini.setValue(k.keys[b][e].key, int(button.KeyInfo[e].key));
-            ini.setValue(k.keys[b][e].H, int(button.KeyInfo[e].H));
-        }
-    }
-    ini.setValue(k.ProfileName, p.ProfileName);
-    ini.setValue(k.ProfilePath, p.ProfilePath);
-    ini.setValue(k.LedMode, int(p.LedMode));
-    if (withLedTimers) {
-        ini.setValue(k.LedMoveOFF, int(p.LedMoveOFF));
-        ini.setValue(k.LedSleepTime, int(p.LedSleepTime));
-    }
-    for (int e = 0; e < kLedEffectCount; ++e) {
-        const LedModeRecord& led = p.LedModes[e];
-        ini.setValue(k.leds[e].RGB, QVariant::fromValue(led.RGB));
-        ini.setValue(k.leds[e].h, led.h);
-        ini.setValue(k.leds[e].s, led.s);
-        ini.setValue(k.leds[e].v, led.v);
-        ini.setValue(k.leds[e].bright, led.bright);
-        ini.setValue(k.leds[e].breath, led.breath);
-    }
+    ForEachProfileValue(KeysFor(group), p, withLedTimers,
+                        [&ini](const QString& key, const auto& value) { ini.setValue(key, ToVariant(value)); });
 }
 
 void ReadProfileKeys(QSettings& ini, const QString& group, ProfileRecord& p, bool withLedTimers)
@@ -288,13 +430,28 @@ void LoadSettings(SettingsRecord& record)
         for (int i = 0; i < kProfileCount; ++i)
             record.names[i] = ini->value(QStringLiteral("Config/Profile%1").arg(i + 1)).toString();
     }
+    QMutexLocker locker(&KnownFilesLock());
+    // Each file's bytes are taken before it is parsed: a change in between then shows as
+    // different bytes at the next save, never as a file wrongly taken for unchanged.
+    std::array<QString, kProfileCount> paths;
+    std::array<QByteArray, kProfileCount> bytes;
+    std::array<bool, kProfileCount> read{};
     for (int i = 0; i < kProfileCount; ++i) {
-        if (IsProfileFileNameSafe(record.names[i]))
-            LoadProfileFile(record.profiles[i], ProfileFilePath(record.names[i]));
-        else
+        if (IsProfileFileNameSafe(record.names[i])) {
+            paths[i] = ProfileFilePath(record.names[i]);
+            read[i] = ReadWholeFile(paths[i], bytes[i]);
+            LoadProfileFile(record.profiles[i], paths[i]);
+        } else {
             record.profiles[i] = ProfileRecord();  // a name that leaves the folder is not followed
+        }
     }
     SanitizeSettings(record);
+    KnownFiles().clear();
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (read[i])
+            KnownFiles().insert(paths[i], {StoredForm(record.profiles[i]), bytes[i]});
+    }
+    locker.unlock();
     ReadButtonMatrix(ButtonMatrix());
 }
 
@@ -303,19 +460,37 @@ bool SaveSettings(const SettingsRecord& record)
     bool ok = EnsureParentFolder(ConfigIniPath());
     {
         auto ini = OpenIni(ConfigIniPath());
-        WriteConfigBytes(*ini, record);
-        ini->setValue(QStringLiteral("Config/Profile1"), record.names[0]);
-        ok = Flush(*ini) && ok;
+        if (ConfigKeysHold(*ini, record)) {
+            ok = ini->status() == QSettings::NoError && ok;
+        } else {
+            WriteConfigBytes(*ini, record);
+            ini->setValue(QStringLiteral("Config/Profile1"), record.names[0]);
+            ok = Flush(*ini) && ok;
+        }
     }
     // Every slot, not only the first: the pages edit whichever slot is active, and an
-    // edit that only reached the mouse would be gone at the next start.
+    // edit that only reached the mouse would be gone at the next start. A file that still
+    // holds its slot's record, byte for byte as last saved or loaded here, is left alone.
+    QMutexLocker locker(&KnownFilesLock());
+    QSet<QString> paths;
     for (int i = 0; i < kProfileCount; ++i) {
         if (!IsProfileFileNameSafe(record.names[i])) {
             ok = false;
             continue;
         }
-        ok = SaveProfileFile(record.profiles[i], ProfileFilePath(record.names[i])) && ok;
+        const QString path = ProfileFilePath(record.names[i]);
+        paths.insert(path);
+        const QByteArray form = StoredForm(record.profiles[i]);
+        if (FileHoldsForm(path, form))
+            continue;
+        if (SaveProfileFile(record.profiles[i], path)) {
+            RememberFile(path, form);
+        } else {
+            KnownFiles().remove(path);
+            ok = false;
+        }
     }
+    KeepKnownFiles(paths);
     return ok;
 }
 

@@ -14,7 +14,10 @@ class QSettings;
 // whose name would leave the Profile folder.
 void LoadSettings(SettingsRecord& record);
 // Config keys (Config/Profile1 among the names) and the five slots' profile files. False
-// when a file could not be written or a slot name would leave its folder.
+// when a file could not be written or a slot name would leave its folder. Only what
+// changed is written: Config keys that already read back as their values, and a profile
+// file whose bytes are still those this process last saved or loaded for the same
+// record, are left alone; a file another program changed, removed or replaced is written.
 bool SaveSettings(const SettingsRecord& record);
 
 void LoadProfileFile(ProfileRecord& profile, const QString& path);
