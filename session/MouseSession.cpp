@@ -478,7 +478,9 @@ quint8 MouseSession::apply(bool writeAll)
         }
     }
     // After a failure the mouse may hold anything: the next write sends everything.
-    SetConfigDiff(result != ExchangeResult::Success ? 1 : 0);
+    const int diff = result != ExchangeResult::Success ? 1 : 0;
+    if (ConfigDiff() != diff)
+        SetConfigDiff(diff);
     if (result != ExchangeResult::Success && !m_lastWriteError.error)
         m_lastWriteError =
             EditResult::Refused(result == ExchangeResult::MouseAsleep ? kNotConnected : kSendFailed);
