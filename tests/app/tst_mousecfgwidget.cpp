@@ -1,14 +1,20 @@
 // The main window on the virtual mouse: battery display, status handling, the write
 // flows and their failure messages, plug and unplug, page switching.
-#include "ConfigPage.h"
 #include "ConfigFiles.h"
+#include "ConfigPage.h"
+#include "DpiEncoding.h"
 #include "GlobalConfig.h"
 #include "HidTransport.h"
 #include "MousecfgWidget.h"
 #include "MouseSession.h"
 #include "OsdMessage.h"
+#include "Pages.h"
 #include "ProfileWriter.h"
+#include "TarnDPIWindow.h"
 #include "TarnMessageBox.h"
+#include "TarnSingleDPI.h"
+#include "TarnSlider.h"
+#include "TarnTwoBarSlider.h"
 #include "TestAppDir.h"
 #include "VirtualHidBackend.h"
 #include "VirtualMouse.h"
@@ -51,6 +57,7 @@ private slots:
     void batteryDisplay();
     void statusHandling();
     void applyCollectsPagesAndWrites();
+    void pageEditsSurviveTheMouseButtons();
     void failureMessages_data();
     void failureMessages();
     void resetAllWritesEverything();
@@ -202,6 +209,40 @@ void MousecfgWidgetTest::applyCollectsPagesAndWrites()
     const QByteArray dpi = m_mouse->block(Command::DpiBlock);
     QCOMPARE(dpi.mid(1, 5), QByteArray::fromHex("0114001400"));  // level 0 enabled, steps 20/20
     QCOMPARE(ConfigDiff(), 0);
+}
+
+void MousecfgWidgetTest::pageEditsSurviveTheMouseButtons()
+{
+    MousecfgWidget window;
+    InstallPages(window);
+    auto* dpi = window.findChild<TarnDPIWindow*>();
+    QVERIFY(dpi);
+    const int level = 2;
+    const DpiLevel stored = CurrentSettings().active().DPI_INFO[level];
+    TarnTwoBarSlider* slider = dpi->row(level)->slider();
+    QTest::keyClick(stored.link ? slider->linkedSlider() : slider->xSlider(), Qt::Key_Right);
+    const quint32 edited = CurrentSettings().active().DPI_INFO[level].x;
+    QCOMPARE(edited, stored.x + 1);
+
+    // The mouse's own DPI button changes the active level and keeps the unapplied edit.
+    window.slotRefreshStatus(CurrentSettings().ProfileID, 4, CurrentSettings().active().pollrate, 0);
+    QCOMPARE(int(CurrentSettings().active().dpi), 4);
+    QCOMPARE(CurrentSettings().active().DPI_INFO[level].x, edited);
+    QCOMPARE(dpi->levels()[level].x, edited);
+
+    // OK writes it as Apply would.
+    window.onOk();
+    QVERIFY(m_boxes.isEmpty());
+    const DpiLevel& now = CurrentSettings().active().DPI_INFO[level];
+    const auto steps = EncodeDpiLevel(ConfigMouseSensor(), now.x, now.y, 0);
+    QCOMPARE(m_mouse->block(Command::DpiBlock).mid(1 + 5 * level + 1, 4),
+             QByteArray(reinterpret_cast<const char*>(steps.data()), 4));
+
+    // Cancel goes back to what was applied, on the page too.
+    QTest::keyClick(stored.link ? slider->linkedSlider() : slider->xSlider(), Qt::Key_Right);
+    window.onCancel();
+    QCOMPARE(CurrentSettings().active().DPI_INFO[level].x, edited);
+    QCOMPARE(dpi->levels()[level].x, edited);
 }
 
 void MousecfgWidgetTest::failureMessages_data()
