@@ -128,16 +128,23 @@ bool MouseSession::IsProductRecord(int record)
 
 int MouseSession::LevelCount() { return EffectiveDpiLevelCount(); }
 
+namespace {
+
+// Each sensor option and where the settings record keeps it.
+const std::pair<quint8 SensorOptions::*, quint8 SettingsRecord::*> kOptionFields[] = {
+    {&SensorOptions::Sync, &SettingsRecord::Sync},       {&SensorOptions::LiftHigh, &SettingsRecord::LiftHigh},
+    {&SensorOptions::AngleValue, &SettingsRecord::AngleValue}, {&SensorOptions::Jitter, &SettingsRecord::Jitter},
+    {&SensorOptions::Debounce, &SettingsRecord::Debounce}, {&SensorOptions::Wake, &SettingsRecord::Wake},
+    {&SensorOptions::SensorMode, &SettingsRecord::SensorMode},
+};
+
+} // namespace
+
 SensorOptions MouseSession::OptionsOf(const SettingsRecord& s)
 {
     SensorOptions o;
-    o.Sync = s.Sync;
-    o.LiftHigh = s.LiftHigh;
-    o.AngleValue = s.AngleValue;
-    o.Jitter = s.Jitter;
-    o.Debounce = s.Debounce;
-    o.Wake = s.Wake;
-    o.SensorMode = s.SensorMode;
+    for (const auto& field : kOptionFields)
+        o.*field.first = s.*field.second;
     return o;
 }
 
@@ -160,11 +167,15 @@ EditResult MouseSession::stored(int slot, bool reachesAlways) const
     if (index < 0)                                                          \
         return EditResult::Refused(kNoProfile, {Number(slot + 1)});
 
+// The profile and one of the levels the product has, or the refusal.
+#define MOUSECFG_LEVEL_OR_REFUSE(slot, index, level)                        \
+    MOUSECFG_SLOT_OR_REFUSE(slot, index)                                    \
+    if ((level) < 0 || (level) >= LevelCount())                             \
+        return EditResult::Refused(kNoLevel, {Number((level) + 1)});
+
 EditResult MouseSession::setDpiLevel(int slot, int level, quint32 xStep, quint32 yStep)
 {
-    MOUSECFG_SLOT_OR_REFUSE(slot, p)
-    if (level < 0 || level >= LevelCount())
-        return EditResult::Refused(kNoLevel, {Number(level + 1)});
+    MOUSECFG_LEVEL_OR_REFUSE(slot, p, level)
     if (xStep != yStep) {
         const int sensor = ConfigMouseSensor();
         if (!SensorStepRange(sensor, Descriptor33254() == 1, ConfigCurrentProductName()).linkXY)
@@ -181,9 +192,7 @@ EditResult MouseSession::setDpiLevel(int slot, int level, quint32 xStep, quint32
 
 EditResult MouseSession::setDpiLinked(int slot, int level, bool linked)
 {
-    MOUSECFG_SLOT_OR_REFUSE(slot, p)
-    if (level < 0 || level >= LevelCount())
-        return EditResult::Refused(kNoLevel, {Number(level + 1)});
+    MOUSECFG_LEVEL_OR_REFUSE(slot, p, level)
     DpiLevel& l = current().profiles[p].DPI_INFO[level];
     l.link = linked ? 1 : 0;
     // A linked level shows one slider: both axes take its value.
@@ -194,18 +203,14 @@ EditResult MouseSession::setDpiLinked(int slot, int level, bool linked)
 
 EditResult MouseSession::setDpiEnabled(int slot, int level, bool enabled)
 {
-    MOUSECFG_SLOT_OR_REFUSE(slot, p)
-    if (level < 0 || level >= LevelCount())
-        return EditResult::Refused(kNoLevel, {Number(level + 1)});
+    MOUSECFG_LEVEL_OR_REFUSE(slot, p, level)
     current().profiles[p].DPI_INFO[level].used = enabled ? 1 : 0;
     return stored(p);
 }
 
 EditResult MouseSession::setActiveLevel(int slot, int level)
 {
-    MOUSECFG_SLOT_OR_REFUSE(slot, p)
-    if (level < 0 || level >= LevelCount())
-        return EditResult::Refused(kNoLevel, {Number(level + 1)});
+    MOUSECFG_LEVEL_OR_REFUSE(slot, p, level)
     current().profiles[p].dpi = quint8(level);
     return stored(p);
 }
@@ -236,14 +241,8 @@ EditResult MouseSession::setSensorOptions(const SensorOptions& o)
         return EditResult::Refused(kBadOption, {QStringLiteral("debounce"), Number(o.Debounce)});
     if (o.SensorMode > 2)
         return EditResult::Refused(kBadOption, {QStringLiteral("sensor mode"), Number(o.SensorMode)});
-    SettingsRecord& s = current();
-    s.Sync = o.Sync;
-    s.LiftHigh = o.LiftHigh;
-    s.AngleValue = o.AngleValue;
-    s.Jitter = o.Jitter;
-    s.Debounce = o.Debounce;
-    s.Wake = o.Wake;
-    s.SensorMode = o.SensorMode;
+    for (const auto& field : kOptionFields)
+        current().*field.second = o.*field.first;
     return {};
 }
 
@@ -289,32 +288,38 @@ LedModeRecord* OfferedEntry(ProfileRecord& profile, bool LedEffectInfo::*control
 
 } // namespace
 
+namespace {
+
+// A number of the effect's entry, where the effect offers the control for it.
+EditResult SetLedNumber(ProfileRecord& profile, bool LedEffectInfo::*control, const char* what, int low, int high,
+                        qint32 LedModeRecord::*field, int value)
+{
+    EditResult refusal;
+    LedModeRecord* entry = OfferedEntry(profile, control, what, refusal);
+    if (!entry)
+        return refusal;
+    if (value < low || value > high)
+        return EditResult::Refused(kOutOfRange, {QLatin1String(what), Number(low), Number(high), Number(value)});
+    entry->*field = value;
+    return {};
+}
+
+} // namespace
+
 EditResult MouseSession::setLedBrightness(int slot, int value)
 {
     MOUSECFG_SLOT_OR_REFUSE(slot, p)
-    EditResult refusal;
-    LedModeRecord* entry = OfferedEntry(current().profiles[p], &LedEffectInfo::brightness, "brightness", refusal);
-    if (!entry)
-        return refusal;
-    if (value < kLedBrightnessMin || value > kLedBrightnessMax)
-        return EditResult::Refused(kOutOfRange, {QStringLiteral("brightness"), Number(kLedBrightnessMin),
-                                                 Number(kLedBrightnessMax), Number(value)});
-    entry->bright = value;
-    return stored(p);
+    const EditResult result = SetLedNumber(current().profiles[p], &LedEffectInfo::brightness, "brightness",
+                                           kLedBrightnessMin, kLedBrightnessMax, &LedModeRecord::bright, value);
+    return result.ok ? stored(p) : result;
 }
 
 EditResult MouseSession::setLedSpeed(int slot, int value)
 {
     MOUSECFG_SLOT_OR_REFUSE(slot, p)
-    EditResult refusal;
-    LedModeRecord* entry = OfferedEntry(current().profiles[p], &LedEffectInfo::speed, "speed", refusal);
-    if (!entry)
-        return refusal;
-    if (value < kLedSpeedMin || value > kLedSpeedMax)
-        return EditResult::Refused(kOutOfRange,
-                                   {QStringLiteral("speed"), Number(kLedSpeedMin), Number(kLedSpeedMax), Number(value)});
-    entry->breath = value;
-    return stored(p);
+    const EditResult result = SetLedNumber(current().profiles[p], &LedEffectInfo::speed, "speed", kLedSpeedMin,
+                                           kLedSpeedMax, &LedModeRecord::breath, value);
+    return result.ok ? stored(p) : result;
 }
 
 EditResult MouseSession::setLedColor(int slot, const StoredColor& color, int h, int s, int v)
@@ -422,6 +427,7 @@ EditResult MouseSession::setButton(int slot, int record, const ButtonRecord& but
     return stored(p);
 }
 
+#undef MOUSECFG_LEVEL_OR_REFUSE
 #undef MOUSECFG_SLOT_OR_REFUSE
 
 bool MouseSession::saveFiles()
