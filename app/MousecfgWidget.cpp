@@ -597,6 +597,13 @@ bool MousecfgWidget::chargingShown() const { return !m_chargingIcon->isHidden();
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8)
 {
+    // A report that arrives while a write runs (the busy dialog's event loop) waits for
+    // its end: the record is the writing thread's until then.
+    if (m_writing) {
+        m_pendingStatus = {iProfile, iDPI, iRate};
+        m_statusPending = true;
+        return;
+    }
     // The session takes what the mouse chose and keeps every other edit.
     const StatusChange change = MouseSession::instance().mouseStatus(iProfile, iDPI, iRate);
     if (!change.profile && !change.level && !change.rate)
@@ -661,6 +668,9 @@ void MousecfgWidget::slotLiftChange(quint8 iLift) { MouseSession::instance().set
 quint8 MousecfgWidget::StartWrite(bool writeAll)
 {
     MouseSession& session = MouseSession::instance();
+    if (m_writing)
+        return WriteResult::Busy;
+    m_writing = true;
     TarnProcessDialog dialog(this);
     auto* thread = new TarnProcessThread([&session, writeAll] { return session.apply(writeAll); });
     connect(thread, &TarnProcessThread::DoProcessDlg, &dialog, &TarnProcessDialog::slotProcessDlg,
@@ -670,6 +680,12 @@ quint8 MousecfgWidget::StartWrite(bool writeAll)
     thread->wait();
     const quint8 result = thread->result();
     delete thread;
+    m_writing = false;
+    if (m_statusPending) {
+        m_statusPending = false;
+        const std::array<quint8, 3> status = m_pendingStatus;
+        QTimer::singleShot(0, this, [this, status] { slotRefreshStatus(status[0], status[1], status[2], 0); });
+    }
     if (result == WriteResult::Stale) {
         // Another program stored settings since they were loaded: they are shown again.
         RefreshPages();

@@ -7,6 +7,7 @@
 #include <QTranslator>
 #include <QVector>
 #include <QWidget>
+#include <array>
 #include <memory>
 
 class ConfigPage;
@@ -143,6 +144,9 @@ private:
     bool m_frontView = true;
     int m_currentTab = 0;
     int m_langId = 0;
+    bool m_writing = false;          // a write runs behind the busy dialog
+    bool m_statusPending = false;    // a status report came in meanwhile
+    std::array<quint8, 3> m_pendingStatus{};
     QPoint m_dragOffset;
     bool m_dragging = false;
 

@@ -20,6 +20,8 @@ namespace WriteResult {
 constexpr quint8 Stale = 6;
 // A bound macro the mouse cannot hold (too long, or more than its slots); nothing was written.
 constexpr quint8 MacroRefused = 7;
+// Another write was still running; this one was not started.
+constexpr quint8 Busy = 8;
 } // namespace WriteResult
 
 // The bound macros of the active profile that the mouse cannot hold: the first one too
