@@ -1000,18 +1000,16 @@ void WriteValue(const QVariant& v, QByteArray& out, QTextCodec* codec)
     EscapeValue(v, out, codec);
 }
 
-// Qt writes non-ASCII text as UTF-8 into a file it read with a UTF-8 byte-order mark.
-QTextCodec* CodecOfExistingFile(QIODevice& device)
+const char kUtf8Bom[] = "\xef\xbb\xbf";
+
+// The file being replaced (still on disk while QSettings writes its successor) starts with a UTF-8 mark.
+bool ExistingFileHasBom(QIODevice& device)
 {
     const auto* file = qobject_cast<QFileDevice*>(&device);
     if (!file)
-        return nullptr;
+        return false;
     QFile existing(file->fileName());
-    if (!existing.open(QIODevice::ReadOnly))
-        return nullptr;
-    if (existing.read(3) != QByteArray("\xef\xbb\xbf"))
-        return nullptr;
-    return QTextCodec::codecForName("UTF-8");
+    return existing.open(QIODevice::ReadOnly) && existing.read(3) == QByteArray(kUtf8Bom);
 }
 
 struct IniEntry
@@ -1029,7 +1027,10 @@ struct IniSection
 
 bool WriteIni(QIODevice& device, const QSettings::SettingsMap& map)
 {
-    QTextCodec* codec = CodecOfExistingFile(device);
+    // Like Qt, text goes out as UTF-8 into a file read with a byte-order mark; unlike Qt, the mark is
+    // kept, or every reader would take that UTF-8 for Latin-1 at the next read.
+    const bool bom = ExistingFileHasBom(device);
+    QTextCodec* codec = bom ? QTextCodec::codecForName("UTF-8") : nullptr;
 
     // Keys of one section are adjacent in the sorted map; keys without a section are not.
     std::vector<IniEntry> general;
@@ -1069,6 +1070,8 @@ bool WriteIni(QIODevice& device, const QSettings::SettingsMap& map)
 
     QByteArray out;
     out.reserve(map.size() * 40 + 64);
+    if (bom)
+        out += kUtf8Bom;
     const auto writeEntries = [&](const IniEntry* begin, const IniEntry* end) {
         for (const IniEntry* e = begin; e != end; ++e) {
             EscapeKey(e->key, out);

@@ -7,6 +7,8 @@
 // writable with QtCore alone: QColor values ("@Variant(\0\0\0\x43...)") come back as
 // StoredColor and are written in the same form; other "@Variant(...)" values that
 // QtCore cannot load are kept as their raw bytes and written back unchanged.
+// A file that starts with a UTF-8 byte-order mark keeps it when rewritten (Qt drops it),
+// so its UTF-8 text reads back the same here and in Qt.
 QSettings::Format MousecfgIniFormat();
 
 // Opens one settings file for a few reads or writes; destroying it flushes.

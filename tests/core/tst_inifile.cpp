@@ -25,6 +25,8 @@ Q_DECLARE_METATYPE(KeyValues)
 
 namespace {
 
+const QByteArray kBom("\xef\xbb\xbf");
+
 QByteArray ColorStream(const QColor& color)
 {
     QByteArray bytes;
@@ -150,6 +152,8 @@ private slots:
     void rewrittenTextMatchesQt();
     void generatedFilesMatchQt();
     void generatedValuesMatchQt();
+    void byteOrderMarkSurvivesRewrite_data();
+    void byteOrderMarkSurvivesRewrite();
 
     void colourStreamLayout_data();
     void colourStreamLayout();
@@ -175,6 +179,7 @@ private:
     QByteArray writeWithQt(const KeyValues& values);
     QByteArray writeWithUs(const KeyValues& values);
     QByteArray rewriteWithQt(const QByteArray& text);
+    QByteArray rewriteWithQtKeepingBom(const QByteArray& text);
     QByteArray rewriteWithUs(const QByteArray& text);
     void compareReads(const QByteArray& text);
 
@@ -235,6 +240,13 @@ QByteArray TestIniFile::rewriteWithUs(const QByteArray& text)
         settings->setValue(QStringLiteral("zz/marker"), 1);
     }
     return ReadAll(path);
+}
+
+// Qt drops a leading byte-order mark but still writes UTF-8; we keep the mark, the text is otherwise Qt's.
+QByteArray TestIniFile::rewriteWithQtKeepingBom(const QByteArray& text)
+{
+    const QByteArray qt = rewriteWithQt(text);
+    return text.startsWith(kBom) ? kBom + qt : qt;
 }
 
 void TestIniFile::compareReads(const QByteArray& text)
@@ -487,7 +499,7 @@ void TestIniFile::rewrittenTextMatchesQt()
 {
     QFETCH(QByteArray, text);
     QString why;
-    QVERIFY2(SameText(rewriteWithUs(text), rewriteWithQt(text), &why), qPrintable(why));
+    QVERIFY2(SameText(rewriteWithUs(text), rewriteWithQtKeepingBom(text), &why), qPrintable(why));
 }
 
 namespace {
@@ -584,7 +596,7 @@ void TestIniFile::generatedFilesMatchQt()
         if (QTest::currentTestFailed())
             return;
         QString why;
-        QVERIFY2(SameText(rewriteWithUs(text), rewriteWithQt(text), &why),
+        QVERIFY2(SameText(rewriteWithUs(text), rewriteWithQtKeepingBom(text), &why),
                  qPrintable(why + QStringLiteral(" for ") + QString::fromLatin1(text.toPercentEncoding())));
     }
 }
@@ -604,6 +616,62 @@ void TestIniFile::generatedValuesMatchQt()
         QString why;
         QVERIFY2(SameText(writeWithUs(values), writeWithQt(values), &why), qPrintable(why));
     }
+}
+
+void TestIniFile::byteOrderMarkSurvivesRewrite_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("start"); // of the file after one more key is written
+
+    const QString uebung = QString::fromUtf8("\xc3\x9c" "bung");
+    QTest::newRow("BOM, ASCII value") << kBom + "[Config]\nModel=X8 Wireless\n" << "Config/Model"
+                                      << "X8 Wireless" << kBom + "[Config]\nModel=X8 Wireless\n";
+    QTest::newRow("BOM, non-ASCII value") << kBom + "[Config]\nProfile1=\xc3\x9c" "bung\n" << "Config/Profile1"
+                                          << uebung << kBom + "[Config]\nProfile1=\xc3\x9c" "bung\n";
+    QTest::newRow("BOM, [General] header first") << kBom + "[General]\nName=\xc3\x9c" "bung\n[S]\nb=2\n"
+                                                 << "Name" << uebung << kBom + "[General]\nName=\xc3\x9c" "bung\n";
+    // Qt reads a key before any section from the file's first byte: the mark becomes part of its name.
+    QTest::newRow("BOM before a root key") << kBom + "Name=\xc3\x9c" "bung\n" << QString::fromLatin1(kBom + "Name")
+                                           << uebung << kBom + "[General]\n%EF%BB%BFName=\xc3\x9c" "bung\n";
+    QTest::newRow("no BOM") << QByteArray("[Config]\nProfile1=\\xdc\\x62ung\n") << "Config/Profile1" << uebung
+                            << QByteArray("[Config]\nProfile1=\\xdc\\x62ung\n");
+}
+
+void TestIniFile::byteOrderMarkSurvivesRewrite()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, start);
+
+    const QString original = newPath();
+    WriteAll(original, text);
+    QCOMPARE(QSettings(original, QSettings::IniFormat).value(key).toString(), value);
+
+    const QString path = newPath();
+    WriteAll(path, text);
+    {
+        const std::unique_ptr<QSettings> ours = OpenIni(path);
+        QCOMPARE(ours->value(key).toString(), value);
+        ours->setValue(QStringLiteral("zz/marker"), 1);
+    }
+    const QByteArray written = ReadAll(path);
+
+    // Fresh paths, so each reader parses the written bytes rather than a shared earlier parse.
+    const QString forQt = newPath();
+    const QString forUs = newPath();
+    WriteAll(forQt, written);
+    WriteAll(forUs, written);
+    QSettings qt(forQt, QSettings::IniFormat);
+    const std::unique_ptr<QSettings> ours = OpenIni(forUs);
+    QCOMPARE(qt.value(key).toString(), value);
+    QCOMPARE(ours->value(key).toString(), value);
+    QCOMPARE(qt.value(QStringLiteral("zz/marker")).toInt(), 1);
+    QCOMPARE(ours->value(QStringLiteral("zz/marker")).toInt(), 1);
+    QCOMPARE(ours->allKeys(), qt.allKeys());
+    QVERIFY2(written.startsWith(start), written.toPercentEncoding().constData());
 }
 
 // ---------------------------------------------------------------------------------------------
