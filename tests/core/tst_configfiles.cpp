@@ -29,6 +29,8 @@ private slots:
     void mouseName();
     void profileList_data();
     void profileList();
+    void longProfileListKeptWhole_data();
+    void longProfileListKeptWhole();
     void globalConfigKeys();
     void colourWrittenByQtIsKept();
 };
@@ -399,6 +401,49 @@ void ConfigFilesTest::profileList()
     QVERIFY(SaveProfileList(QStringLiteral("X8 Wireless"), saved));
     QCOMPARE(LoadProfileList(QStringLiteral("X8 Wireless")), saved);
     QVERIFY(!SaveProfileList(QStringLiteral("../up"), saved));
+}
+
+void ConfigFilesTest::longProfileListKeptWhole_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("entries"); // PROFILE_LIST/1..entries are in the file
+    QTest::addColumn<int>("extra");   // one more entry at this index, 0 for none
+    QTest::addColumn<int>("loaded");
+    QTest::newRow("Count 199") << 199 << 199 << 0 << 199;
+    QTest::newRow("Count 200") << 200 << 200 << 0 << 200;
+    QTest::newRow("Count 250") << 250 << 250 << 0 << 250;
+    QTest::newRow("Count 250, entries to 240 and 245") << 250 << 240 << 245 << 245;
+    QTest::newRow("Count far above the entries") << 1000000 << 230 << 0 << 230;
+    QTest::newRow("entry past the load limit") << 1000000 << 230 << kMaxLoadedProfiles + 1 << 230;
+}
+
+void ConfigFilesTest::longProfileListKeptWhole()
+{
+    QFETCH(int, count);
+    QFETCH(int, entries);
+    QFETCH(int, extra);
+    QFETCH(int, loaded);
+    const auto name = [](int i) { return QStringLiteral("Profile %1").arg(i); };
+    QByteArray text = "[PROFILE_LIST]\nCount=" + QByteArray::number(count) + "\n";
+    QStringList expected;
+    for (int i = 1; i <= loaded; ++i)
+        expected.append(i <= entries || i == extra ? name(i) : QString());
+    for (int i = 1; i <= entries; ++i)
+        text += QByteArray::number(i) + "=" + name(i).toUtf8() + "\n";
+    if (extra)
+        text += QByteArray::number(extra) + "=" + name(extra).toUtf8() + "\n";
+
+    TestAppDir dir;
+    dir.write(QStringLiteral("Configs/Old/Config.ini"), text);
+    const QStringList names = LoadProfileList(QStringLiteral("Old"));
+    QCOMPARE(names, expected);
+    QVERIFY(SaveProfileList(QStringLiteral("Old"), names));
+
+    // A copy under another product is parsed afresh from the saved bytes.
+    const QByteArray saved = dir.read(QStringLiteral("Configs/Old/Config.ini"));
+    QVERIFY(saved.contains("\nCount=" + QByteArray::number(loaded) + "\n"));
+    dir.write(QStringLiteral("Configs/Copy/Config.ini"), saved);
+    QCOMPARE(LoadProfileList(QStringLiteral("Copy")), expected);
 }
 
 void ConfigFilesTest::globalConfigKeys()
