@@ -484,8 +484,10 @@ quint8 MouseSession::apply(bool writeAll)
         }
     }
     // After a failure the mouse may hold anything: the next write sends everything.
+    // Written only when it changes (or is missing): each write of Config.ini costs a sync.
     const int diff = result != ExchangeResult::Success ? 1 : 0;
-    if (ConfigDiff() != diff)
+    constexpr IntConfigKey kDiffOrMissing{"Config/Diff", -1};
+    if (ReadConfigInt(kDiffOrMissing) != diff)
         SetConfigDiff(diff);
     if (result != ExchangeResult::Success && !m_lastWriteError.error)
         m_lastWriteError =
