@@ -100,7 +100,6 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     m_warningTimer->setSingleShot(true);
     m_warningTimer->setInterval(kWarningDelayMs);
     connect(m_warningTimer, &QTimer::timeout, this, &MousecfgWidget::slotWarning);
-    m_profiles = std::make_unique<ProfileManager>(CurrentSettings(), QString());
 
     BuildUi();
     RefreshMouseList();
@@ -343,15 +342,15 @@ void MousecfgWidget::RefreshPages()
 
 void MousecfgWidget::RefreshProfileControls()
 {
-    const int slot = m_profiles->currentSlot();
-    m_slotButton->setText(m_profiles->slotName(slot));
-    m_nameEdit->setText(m_profiles->slotName(slot));
+    const int slot = profiles().currentSlot();
+    m_slotButton->setText(profiles().slotName(slot));
+    m_nameEdit->setText(profiles().slotName(slot));
     for (int i = 0; i < kProfileCount; ++i) {
         const QColor color = i == slot ? AccentQColor() : QColor(90, 90, 90);
         m_slotIndicators[i]->setStyleSheet(QStringLiteral("background: %1; border-radius: %2px;")
                                                .arg(color.name())
                                                .arg(Scaled(5)));
-        m_slotIndicators[i]->setToolTip(m_profiles->slotName(i));
+        m_slotIndicators[i]->setToolTip(profiles().slotName(i));
     }
     RebuildProfileMenus();
 }
@@ -360,9 +359,9 @@ void MousecfgWidget::RebuildProfileMenus()
 {
     m_slotMenu->clear();
     for (int i = 0; i < kProfileCount; ++i)
-        m_slotMenu->addAction(m_profiles->slotName(i))->setData(i);
+        m_slotMenu->addAction(profiles().slotName(i))->setData(i);
     m_listMenu->clear();
-    for (const QString& name : m_profiles->storedList())
+    for (const QString& name : profiles().storedList())
         m_listMenu->addAction(name);
 }
 
@@ -425,7 +424,7 @@ void MousecfgWidget::StartSession()
         HidTransport::instance().OpenDevice(product.toLatin1());
         StartPoller();
     }
-    m_profiles->setProduct(product);
+    profiles().setProduct(product);
     ReloadSettings();
     // A desktop without a readable pointer speed keeps the profile's stored one.
     const int speed = ActivePointerSpeed().read();
@@ -440,6 +439,8 @@ void MousecfgWidget::StartSession()
 void MousecfgWidget::ReloadSettings()
 {
     MouseSession::instance().load();
+    // A first start lists the slots' profiles, so they can be picked and deleted.
+    profiles().listSlotProfiles();
     WriteDefaultProfileFile();
 }
 
@@ -760,47 +761,49 @@ void MousecfgWidget::ShowOutcomeMessage(const QString& message)
         ShowWarning(QCoreApplication::translate("QObject", message.toUtf8().constData()));
 }
 
+ProfileManager& MousecfgWidget::profiles() { return MouseSession::instance().profiles(); }
+
 void MousecfgWidget::onPickStored(const QString& name)
 {
-    const auto outcome = m_profiles->pickStored(name);
-    ShowOutcomeMessage(outcome.message);
-    MouseSession::instance().takeStoredSlot();
+    ShowOutcomeMessage(
+        MouseSession::instance().profileOperation(-1, [&](ProfileManager& m) { return m.pickStored(name); }).message);
     RefreshPages();
 }
 
 void MousecfgWidget::onAddProfile()
 {
-    ShowOutcomeMessage(m_profiles->addProfile().message);
-    MouseSession::instance().takeStoredSlot();
+    ShowOutcomeMessage(
+        MouseSession::instance().profileOperation(-1, [](ProfileManager& m) { return m.addProfile(); }).message);
     RefreshPages();
 }
 
 void MousecfgWidget::onCopyProfile()
 {
-    ShowOutcomeMessage(m_profiles->copyCurrent().message);
-    MouseSession::instance().takeStoredSlot();
+    ShowOutcomeMessage(
+        MouseSession::instance().profileOperation(-1, [](ProfileManager& m) { return m.copyCurrent(); }).message);
     RefreshPages();
 }
 
 void MousecfgWidget::onProfileNameEntered()
 {
-    const auto outcome = m_profiles->renameCurrent(m_nameEdit->text().trimmed());
+    const QString name = m_nameEdit->text().trimmed();
+    const auto outcome =
+        MouseSession::instance().profileOperation(-1, [&](ProfileManager& m) { return m.renameCurrent(name); });
     ShowOutcomeMessage(outcome.message);
-    MouseSession::instance().takeStoredSlot();
     RefreshProfileControls();
 }
 
 void MousecfgWidget::onDeleteProfile()
 {
-    const auto check = m_profiles->checkDelete();
+    const auto check = profiles().checkDelete();
     if (!check.ok()) {
         ShowOutcomeMessage(check.message);
         return;
     }
     if (!Ask(tr("Are you sure you want delete this profile?")))
         return;
-    ShowOutcomeMessage(m_profiles->deleteCurrent().message);
-    MouseSession::instance().takeStoredSlot();
+    ShowOutcomeMessage(
+        MouseSession::instance().profileOperation(-1, [](ProfileManager& m) { return m.deleteCurrent(); }).message);
     RefreshPages();
 }
 
@@ -811,11 +814,11 @@ void MousecfgWidget::onExportProfile()
                                                       QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return;
-    auto outcome = m_profiles->exportProfile(path, false);
+    auto outcome = MouseSession::instance().exportProfile(-1, path, false);
     if (outcome.result == ProfileManager::Result::TargetExists) {
         if (!Ask(tr("The file already exists. Replace it?")))
             return;
-        outcome = m_profiles->exportProfile(path, true);
+        outcome = MouseSession::instance().exportProfile(-1, path, true);
     }
     ShowOutcomeMessage(outcome.message);
 }
@@ -826,9 +829,9 @@ void MousecfgWidget::onImportProfile()
                                                       tr("Profile File(*.prof)"));
     if (path.isEmpty())
         return;
-    const auto outcome = m_profiles->importProfile(path);
+    const auto outcome =
+        MouseSession::instance().profileOperation(-1, [&](ProfileManager& m) { return m.importProfile(path); });
     ShowOutcomeMessage(outcome.message);
-    MouseSession::instance().takeStoredSlot();
     RefreshPages();
     if (outcome.ok())
         StartWrite();
@@ -840,7 +843,7 @@ void MousecfgWidget::onSaveConfig()
                                                       tr("Config File(*.conf)"));
     if (path.isEmpty())
         return;
-    ShowOutcomeMessage(m_profiles->saveConfiguration(path).message);
+    ShowOutcomeMessage(profiles().saveConfiguration(path).message);
 }
 
 void MousecfgWidget::onLoadConfig()
@@ -849,7 +852,7 @@ void MousecfgWidget::onLoadConfig()
                                                       tr("Config File(*.conf)"));
     if (path.isEmpty())
         return;
-    const auto outcome = m_profiles->loadConfiguration(path);
+    const auto outcome = profiles().loadConfiguration(path);
     if (!outcome.ok()) {
         ShowOutcomeMessage(outcome.message);
         return;

@@ -45,7 +45,7 @@ public:
     int batteryPercent() const { return m_batteryPercent; }
     QString batteryText() const;
     bool chargingShown() const;
-    ProfileManager& profiles() { return *m_profiles; }
+    ProfileManager& profiles();
 
     // Applies the session's record behind the busy dialog; shows the failure message.
     // Returns the result: 0 only when the mouse holds what was applied.
@@ -180,7 +180,6 @@ private:
     QVector<QPair<QWidget*, const char*>> m_texts;  // widgets whose text is a translatable caption
     QVector<QWidget*> m_headerControls;
 
-    std::unique_ptr<ProfileManager> m_profiles;
     std::unique_ptr<DeviceWatcher> m_watcher;
     QPointer<TarnGetBatteryThread> m_poller;
     QTimer* m_warningTimer = nullptr;  // one pending connection check, however often it is asked for

@@ -1,5 +1,6 @@
 #include "MouseSession.h"
 
+#include "AppPaths.h"
 #include "ButtonCatalogue.h"
 #include "ButtonEncoding.h"
 #include "CommandSet.h"
@@ -15,6 +16,7 @@
 #include "SensorDpi.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSet>
 #include <climits>
 
@@ -99,6 +101,13 @@ QString EditResult::text() const
     return message;
 }
 
+MouseSession::MouseSession()
+    : m_profiles(std::make_unique<ProfileManager>(CurrentSettings(), QString()))
+{
+}
+
+MouseSession::~MouseSession() = default;
+
 MouseSession& MouseSession::instance()
 {
     static MouseSession session;
@@ -113,8 +122,36 @@ void MouseSession::load()
 {
     m_stamp = ConfigStoreStamp();
     LoadSettings(WrittenSettings());
+    RepairSlots(WrittenSettings());
     CurrentSettings() = WrittenSettings();
     m_applied = WrittenSettings();
+    m_profiles->setProduct(ConfigCurrentProductName());
+}
+
+void MouseSession::RepairSlots(SettingsRecord& record)
+{
+    QSet<QString> taken;
+    for (const QString& name : record.names)
+        if (!name.isEmpty() && IsProfileFileNameSafe(name))
+            taken.insert(name);
+    QSet<QString> seen;
+    for (int i = 0; i < kProfileCount; ++i) {
+        QString& name = record.names[i];
+        const bool usable = !name.isEmpty() && IsProfileFileNameSafe(name) && !seen.contains(name);
+        if (!usable) {
+            // A slot without a name, with one that leaves the folder or with another slot's
+            // keeps what it loaded under a name of its own.
+            name = ProfileManager::defaultName(i);
+            for (int n = 1; taken.contains(name); ++n)
+                name = QStringLiteral("Profile %1").arg(n);
+            taken.insert(name);
+            SetConfigProfileName(i, name);
+        }
+        seen.insert(name);
+        record.profiles[i].ProfileName = name;
+        if (!usable || !QFileInfo::exists(ProfileFilePath(name)))
+            SaveProfileFile(record.profiles[i], ProfileFilePath(name));
+    }
 }
 
 bool MouseSession::stale() const { return ConfigStoreStamp() != m_stamp; }
@@ -432,8 +469,13 @@ EditResult MouseSession::setButton(int slot, int record, const ButtonRecord& but
 
 bool MouseSession::saveFiles()
 {
-    const bool saved = SaveSettings(current());
-    m_applied = current();
+    const SettingsRecord& record = current();
+    const bool saved = SaveSettings(record);
+    for (int i = 0; i < kProfileCount; ++i)
+        if (ConfigProfileName(i) != record.names[i])
+            SetConfigProfileName(i, record.names[i]);
+    m_profiles->listSlotProfiles();
+    m_applied = record;
     if (m_countsExternalEdits)
         BumpConfigStoreStamp();
     m_stamp = ConfigStoreStamp();
@@ -511,13 +553,52 @@ void MouseSession::resetProfile()
     record.ProfilePath = path;
 }
 
-void MouseSession::resetAll() { MakeDefaultSettings(current()); }
-
-void MouseSession::takeStoredSlot()
+void MouseSession::resetAll()
 {
-    const SettingsRecord& current = CurrentSettings();
-    m_applied.profiles[activeSlot()] = current.active();
+    // Every slot, each under its own default name.
+    SettingsRecord& s = current();
+    MakeDefaultSettings(s);
+    for (int i = 0; i < kProfileCount; ++i) {
+        MakeDefaultProfile(s.profiles[i]);
+        s.profiles[i].ProfileName = s.names[i];
+    }
+}
+
+void MouseSession::storeSlot(int slot)
+{
+    SettingsRecord& current = CurrentSettings();
+    const QString& name = current.names[slot];
+    if (IsProfileFileNameSafe(name) && !name.isEmpty())
+        SaveProfileFile(current.profiles[slot], ProfileFilePath(name));
+    m_applied.profiles[slot] = current.profiles[slot];
     m_applied.names = current.names;
+}
+
+ProfileManager::Outcome MouseSession::profileOperation(int slot,
+                                                       const std::function<ProfileManager::Outcome(ProfileManager&)>& op)
+{
+    const int p = slotIndex(slot);
+    if (p < 0)
+        return {ProfileManager::Result::Refused, QStringLiteral("Invalid profile name.")};
+    SettingsRecord& current = CurrentSettings();
+    const quint8 active = current.ProfileID;
+    // A first start's empty list would refuse DELETE and offer no profile to pick.
+    m_profiles->listSlotProfiles();
+    // The manager works on the current slot: lend it the chosen one.
+    current.ProfileID = quint8(p);
+    const ProfileManager::Outcome outcome = op(*m_profiles);
+    current.ProfileID = active;
+    SetConfigProfileID(active);
+    if (outcome.ok())
+        storeSlot(p);
+    return outcome;
+}
+
+ProfileManager::Outcome MouseSession::exportProfile(int slot, const QString& path, bool overwrite)
+{
+    const int p = slotIndex(slot);
+    const ProfileRecord applied = p >= 0 ? m_applied.profiles[p] : ProfileRecord();
+    return profileOperation(slot, [&](ProfileManager& m) { return m.exportProfile(path, overwrite, applied); });
 }
 
 bool MouseSession::selectSlot(int slot)

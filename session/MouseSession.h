@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ProfileManager.h"
 #include "SettingsRecord.h"
 
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 // What one edit did: refused (nothing changed, `error` says why), or stored in the record
 // being edited. An edit of a profile the mouse does not hold now reaches it when that
@@ -55,7 +57,8 @@ public:
     const SettingsRecord& applied() const { return m_applied; }
     int activeSlot() const;
 
-    // Everything from the files (start, another product, a stale copy).
+    // Everything from the files (start, another product, a stale copy). Every slot gets a
+    // name of its own with an existing file.
     void load();
     // True when another program stored settings since they were loaded.
     bool stale() const;
@@ -105,9 +108,14 @@ public:
     void resetAll();
     // Makes a profile active; the caller applies, which writes the whole profile.
     bool selectSlot(int slot);
-    // Profile management stored the active slot's record and the slot names in the files
-    // itself: they are what Cancel goes back to from now on.
-    void takeStoredSlot();
+    // Profile management of the product's stored profiles and the slots' names.
+    ProfileManager& profiles() { return *m_profiles; }
+    // One profile operation on slot `slot` (-1 the active one) without making it active.
+    // On success the slot's own file is written at once, so the slot never loads as zeros,
+    // and the slot's record is what Cancel goes back to.
+    ProfileManager::Outcome profileOperation(int slot, const std::function<ProfileManager::Outcome(ProfileManager&)>& op);
+    // Exports the slot as last applied.
+    ProfileManager::Outcome exportProfile(int slot, const QString& path, bool overwrite);
     // A status report: the mouse's own buttons chose a profile, level or rate. Level and
     // rate are taken into every record and the files at once; other edits stay.
     StatusChange mouseStatus(quint8 profile, quint8 level, quint8 rate);
@@ -116,14 +124,20 @@ public:
     QString lastWriteError() const;
 
 private:
-    MouseSession() = default;
+    MouseSession();
+    ~MouseSession();
     Q_DISABLE_COPY(MouseSession)
+
+    // Distinct, usable slot names, each with its file.
+    static void RepairSlots(SettingsRecord& record);
+    void storeSlot(int slot);
 
     int slotIndex(int slot) const;
     EditResult stored(int slot, bool reachesAlways = false) const;
     bool saveFiles();
 
     SettingsRecord m_applied;
+    std::unique_ptr<ProfileManager> m_profiles;
     int m_stamp = 0;
     bool m_countsExternalEdits = false;
     std::function<void()> m_restartPoller;

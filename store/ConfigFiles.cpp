@@ -440,9 +440,14 @@ void LoadSettings(SettingsRecord& record)
         if (IsProfileFileNameSafe(record.names[i])) {
             paths[i] = ProfileFilePath(record.names[i]);
             read[i] = ReadWholeFile(paths[i], bytes[i]);
-            LoadProfileFile(record.profiles[i], paths[i]);
+            // A slot whose file is missing gets the default profile: zeros would disable
+            // every level and button of the mouse.
+            if (read[i])
+                LoadProfileFile(record.profiles[i], paths[i]);
+            else
+                MakeDefaultProfile(record.profiles[i]);
         } else {
-            record.profiles[i] = ProfileRecord();  // a name that leaves the folder is not followed
+            MakeDefaultProfile(record.profiles[i]);  // a name that leaves the folder is not followed
         }
     }
     SanitizeSettings(record);
@@ -473,12 +478,18 @@ bool SaveSettings(const SettingsRecord& record)
     // holds its slot's record, byte for byte as last saved or loaded here, is left alone.
     QMutexLocker locker(&KnownFilesLock());
     QSet<QString> paths;
-    for (int i = 0; i < kProfileCount; ++i) {
+    // Each file once, the active slot's first: two slots naming one file must not leave
+    // whichever came last in it.
+    const int active = record.ProfileID < kProfileCount ? record.ProfileID : 0;
+    for (int k = 0; k < kProfileCount; ++k) {
+        const int i = k == 0 ? active : (k <= active ? k - 1 : k);
         if (!IsProfileFileNameSafe(record.names[i])) {
             ok = false;
             continue;
         }
         const QString path = ProfileFilePath(record.names[i]);
+        if (paths.contains(path))
+            continue;
         paths.insert(path);
         const QByteArray form = StoredForm(record.profiles[i]);
         if (FileHoldsForm(path, form))

@@ -133,7 +133,10 @@ void BadInputTest::namesThatLeaveTheirFolder()
     dir.write(QStringLiteral("Configs/Config.ini"), "[Config]\nProfile1=../../secret\nProfile2=a/b\n");
     SettingsRecord s;
     LoadSettings(s);
-    QCOMPARE(int(s.profiles[0].pollrate), 0);
+    // The slot gets the default profile instead, never zeros.
+    ProfileRecord defaults;
+    MakeDefaultProfile(defaults);
+    QCOMPARE(int(s.profiles[0].pollrate), int(defaults.pollrate));
     QVERIFY(!SaveSettings(s));
     QCOMPARE(dir.read(QStringLiteral("secret.prof")), QByteArray("[PROFILE]\ndpi=5\npollrate=8\n"));
     QVERIFY(!SaveActiveDpiLevel(QStringLiteral(".."), 1));

@@ -227,7 +227,8 @@ void ProfileManagerTest::addWithoutTemplateWritesDefaultProfile()
     SettingsRecord record = DefaultSlots(0);
     ProfileManager manager(record, kProduct);
     QVERIFY(manager.addProfile().ok());
-    QCOMPARE(manager.currentName(), QStringLiteral("Profile 1"));
+    // "Profile 1" to "Profile 5" are the slots' own names: a new profile takes none of them.
+    QCOMPARE(manager.currentName(), QStringLiteral("Profile 6"));
     QVERIFY(QFileInfo::exists(Stored(QStringLiteral("DefaultProfile"))));
     ProfileRecord defaults;
     MakeDefaultProfile(defaults);
@@ -474,12 +475,14 @@ void ProfileManagerTest::exportStampsAndCopies()
     const QString target = m_app->file(QStringLiteral("out/Gaming.prof"));
     QDir().mkpath(QFileInfo(target).absolutePath());
 
-    QVERIFY(manager.exportProfile(target, false).ok());
-    QCOMPARE(ReadMouseName(Stored(QStringLiteral("Gaming"))), kProduct);
-    QCOMPARE(ReadBytes(target), ReadBytes(Stored(QStringLiteral("Gaming"))));
+    // The slot as applied goes out, not the older copy in the product folder.
+    ProfileRecord applied = record.profiles[0];
+    applied.pollrate = 22;
+    QVERIFY(manager.exportProfile(target, false, applied).ok());
+    QCOMPARE(ReadMouseName(target), kProduct);
     ProfileRecord exported;
     LoadProfileFile(exported, target);
-    QCOMPARE(int(exported.pollrate), 11);
+    QCOMPARE(int(exported.pollrate), 22);
 }
 
 void ProfileManagerTest::exportRefusesExistingTargetUnlessOverwrite()
@@ -491,12 +494,14 @@ void ProfileManagerTest::exportRefusesExistingTargetUnlessOverwrite()
     m_app->write(QStringLiteral("out.prof"), "old contents\n");
     const QString target = m_app->file(QStringLiteral("out.prof"));
 
-    QCOMPARE(manager.exportProfile(target, false).result, Result::TargetExists);
+    QCOMPARE(manager.exportProfile(target, false, record.profiles[0]).result, Result::TargetExists);
     QCOMPARE(ReadBytes(target), QByteArray("old contents\n"));
 
-    QVERIFY(manager.exportProfile(target, true).ok());
-    QCOMPARE(ReadBytes(target), ReadBytes(Stored(QStringLiteral("Gaming"))));
+    QVERIFY(manager.exportProfile(target, true, record.profiles[0]).ok());
     QCOMPARE(ReadMouseName(target), kProduct);
+    ProfileRecord exported;
+    LoadProfileFile(exported, target);
+    QCOMPARE(int(exported.pollrate), int(record.profiles[0].pollrate));
 }
 
 void ProfileManagerTest::exportOntoItsOwnStoredFile()
@@ -505,10 +510,12 @@ void ProfileManagerTest::exportOntoItsOwnStoredFile()
     SettingsRecord record = DefaultSlots(0);
     record.names[0] = QStringLiteral("Gaming");
     ProfileManager manager(record, kProduct);
-    QVERIFY(manager.exportProfile(Stored(QStringLiteral("Gaming")), true).ok());
+    ProfileRecord applied = record.profiles[0];
+    applied.pollrate = 22;
+    QVERIFY(manager.exportProfile(Stored(QStringLiteral("Gaming")), true, applied).ok());
     ProfileRecord kept;
     LoadProfileFile(kept, Stored(QStringLiteral("Gaming")));
-    QCOMPARE(int(kept.pollrate), 11);
+    QCOMPARE(int(kept.pollrate), 22);
 }
 
 void ProfileManagerTest::exportFailureIsReported_data()
@@ -542,7 +549,7 @@ void ProfileManagerTest::exportFailureIsReported()
         }
     }
     const QString target = folder + QStringLiteral("/Gaming.prof");
-    const auto outcome = manager.exportProfile(target, false);
+    const auto outcome = manager.exportProfile(target, false, record.profiles[0]);
     if (readOnlyFolder)
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QCOMPARE(outcome.result, Result::Failed);

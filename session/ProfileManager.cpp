@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -21,6 +22,8 @@ const char* const kOtherMouse = QT_TRANSLATE_NOOP("QObject", "The file is not ma
 const char* const kCannotWrite = QT_TRANSLATE_NOOP("QObject", "Cannot write the file.");
 const char* const kListFull = QT_TRANSLATE_NOOP("QObject", "The profile list is full.");
 const char* const kInvalidName = QT_TRANSLATE_NOOP("QObject", "Invalid profile name.");
+const char* const kAllHeld =
+    QT_TRANSLATE_NOOP("QObject", "Every other profile is in another slot; add a profile before deleting this one.");
 
 const QString kTemplateName = QStringLiteral("DefaultProfile");
 
@@ -100,9 +103,10 @@ ProfileManager::Outcome ProfileManager::addProfile()
     if (m_list.size() >= kMaxStoredProfiles)
         return Refuse(kListFull);
     QString name;
+    // Never a name another slot holds: two slots on one file overwrite each other.
     for (int n = 1;; ++n) {
         name = QStringLiteral("Profile %1").arg(n);
-        if (!QFileInfo::exists(storedPath(name)) && !isStored(name))
+        if (!QFileInfo::exists(storedPath(name)) && !isStored(name) && !heldBySlot(name))
             break;
     }
     // Without the template a new profile would load as zeros: give it the default profile.
@@ -131,7 +135,7 @@ ProfileManager::Outcome ProfileManager::copyCurrent()
     if (m_list.size() >= kMaxStoredProfiles)
         return Refuse(kListFull);
     QString name = current + QStringLiteral(" copy");
-    for (int n = 2; QFileInfo::exists(storedPath(name)) || isStored(name); ++n)
+    for (int n = 2; QFileInfo::exists(storedPath(name)) || isStored(name) || heldBySlot(name); ++n)
         name = current + QStringLiteral(" copy %1").arg(n);
     if (!ensureCurrentStoredFile() || !CopyFile(storedPath(current), storedPath(name)))
         return Fail(kCannotWrite);
@@ -198,14 +202,15 @@ ProfileManager::Outcome ProfileManager::deleteCurrent()
     while (chosen > 0 && usedByOtherSlot(rest.at(chosen)))
         --chosen;
     if (usedByOtherSlot(rest.at(chosen))) {
-        chosen = first;
-        for (int i = 0; i < rest.size(); ++i) {
-            if (!usedByOtherSlot(rest.at(i))) {
+        chosen = -1;
+        for (int i = 0; i < rest.size() && chosen < 0; ++i) {
+            if (!usedByOtherSlot(rest.at(i)))
                 chosen = i;
-                break;
-            }
         }
     }
+    // Two slots on one profile would overwrite each other's file.
+    if (chosen < 0)
+        return Refuse(kAllHeld);
     const QString replacement = rest.at(chosen);
 
     if (QFileInfo::exists(storedPath(name)) && !QFile::remove(storedPath(name)))
@@ -216,7 +221,8 @@ ProfileManager::Outcome ProfileManager::deleteCurrent()
     return saveList();
 }
 
-ProfileManager::Outcome ProfileManager::exportProfile(const QString& path, bool overwrite)
+ProfileManager::Outcome ProfileManager::exportProfile(const QString& path, bool overwrite,
+                                                      const ProfileRecord& applied)
 {
     if (path.isEmpty())
         return Ignore();
@@ -225,18 +231,15 @@ ProfileManager::Outcome ProfileManager::exportProfile(const QString& path, bool 
         return Refuse(kInvalidName);
     if (!productUsable())
         return Fail(kCannotWrite);
-    const bool targetExists = QFileInfo::exists(path);
-    if (targetExists && !overwrite)
+    if (QFileInfo::exists(path) && !overwrite)
         return {Result::TargetExists, QString()};
-    if (!ensureCurrentStoredFile())
+    // The slot as last applied, not an older copy in the product folder.
+    QTemporaryDir scratch;
+    const QString source = scratch.filePath(QStringLiteral("export.prof"));
+    ProfileRecord record = applied;
+    record.ProfileName = current;
+    if (!scratch.isValid() || !SaveProfileFile(record, source) || !WriteMouseName(source, m_product))
         return Fail(kCannotWrite);
-    const QString source = storedPath(current);
-    if (!WriteMouseName(source, m_product))
-        return Fail(kCannotWrite);
-    // Exporting onto the stored file itself: the stamp was all there was to do.
-    if (targetExists && QFileInfo(path).canonicalFilePath() == QFileInfo(source).canonicalFilePath())
-        return Done();
-
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return Fail(kCannotWrite);
@@ -304,20 +307,40 @@ void ProfileManager::reloadCurrentSlot()
         loadIntoCurrent(name, false);
 }
 
+void ProfileManager::listSlotProfiles()
+{
+    if (!productUsable())
+        return;
+    bool added = false;
+    for (int i = 0; i < kProfileCount; ++i) {
+        const QString& name = m_record.names[i];
+        if (!IsSafeFileName(name) || isStored(name) || m_list.size() >= kMaxStoredProfiles)
+            continue;
+        if (!QFileInfo::exists(storedPath(name)) && !SaveProfileFile(m_record.profiles[i], storedPath(name)))
+            continue;
+        m_list.append(name);
+        added = true;
+    }
+    if (added)
+        saveList();
+}
+
+bool ProfileManager::heldBySlot(const QString& name, int except) const
+{
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (i != except && m_record.names[i] == name)
+            return true;
+    }
+    return false;
+}
+
 QString ProfileManager::storedPath(const QString& name) const { return ProductProfileFilePath(m_product, name); }
 
 bool ProfileManager::productUsable() const { return IsSafeFileName(m_product); }
 
 bool ProfileManager::isStored(const QString& name) const { return m_list.contains(name); }
 
-bool ProfileManager::usedByOtherSlot(const QString& name) const
-{
-    for (int i = 0; i < kProfileCount; ++i) {
-        if (i != currentSlot() && m_record.names[i] == name)
-            return true;
-    }
-    return false;
-}
+bool ProfileManager::usedByOtherSlot(const QString& name) const { return heldBySlot(name, currentSlot()); }
 
 void ProfileManager::loadIntoCurrent(const QString& name, bool fromStoredFolder)
 {

@@ -58,7 +58,8 @@ public:
     // Delete in two steps: the window asks for confirmation between them.
     Outcome checkDelete() const;
     Outcome deleteCurrent();
-    Outcome exportProfile(const QString& path, bool overwrite);
+    // Writes `applied` (the slot as last applied) with the product's name to path.
+    Outcome exportProfile(const QString& path, bool overwrite, const ProfileRecord& applied);
     // On Ok the window writes the record to the mouse.
     Outcome importProfile(const QString& path);
     Outcome saveConfiguration(const QString& path) const;
@@ -66,6 +67,11 @@ public:
     Outcome loadConfiguration(const QString& path);
     // Cancel: the current slot's record again from its file, edits dropped.
     void reloadCurrentSlot();
+    // A product whose list is empty (a first start) lists the slots' profiles, each with its
+    // stored file; names missing from a non-empty list are added the same way.
+    void listSlotProfiles();
+    // True when `name` is held by a slot other than `except` (-1: any slot).
+    bool heldBySlot(const QString& name, int except = -1) const;
 
 private:
     Q_DISABLE_COPY(ProfileManager)
