@@ -9,6 +9,7 @@
 // A failing sequence is shortened and printed with its seed.
 #include "ButtonEncoding.h"
 #include "CommandSet.h"
+#include "AppPaths.h"
 #include "ConfigFiles.h"
 #include "GlobalConfig.h"
 #include "MacroFile.h"
@@ -30,16 +31,19 @@ namespace {
 enum Kind {
     DpiLevelOp, LinkOp, EnableOp, ActiveLevelOp, RateOp, OptionsOp, EffectOp, BrightnessOp, SpeedOp, ColorOp,
     SleepOp, MoveOffOp, ButtonOp, MacroOp, ApplyOp, ApplyAllOp, CancelOp, ResetOp, ResetAllOp, SelectOp,
-    MouseButtonsOp, SleepMouseOp, UnplugOp, FaultOp, RestartOp, ExternalOp, KindCount
+    MouseButtonsOp, SleepMouseOp, UnplugOp, FaultOp, RestartOp, ExternalOp, AddOp, CopyOp, PickOp, RenameOp,
+    DeleteOp, KindCount
 };
 
 const char* const kKindNames[KindCount] = {
     "dpi", "link", "enable", "active-level", "rate", "options", "effect", "brightness", "speed", "color",
     "sleep", "move-off", "button", "macro", "apply", "apply-all", "cancel", "reset", "reset-all", "select",
-    "mouse-buttons", "mouse-sleep", "unplug", "fault", "restart", "external-edit"};
+    "mouse-buttons", "mouse-sleep", "unplug", "fault", "restart", "external-edit", "profile-add", "profile-copy",
+    "profile-pick", "profile-rename", "profile-delete"};
 
 // How often each operation is drawn.
-const int kWeights[KindCount] = {12, 4, 4, 4, 4, 4, 4, 4, 3, 3, 3, 3, 8, 4, 14, 2, 4, 1, 1, 4, 4, 2, 2, 3, 2, 1};
+const int kWeights[KindCount] = {12, 4, 4, 4, 4, 4, 4, 4, 3, 3, 3, 3, 8, 4, 14, 2, 4, 1, 1, 4, 4, 2, 2, 3, 2, 1,
+                                 2, 2, 2, 2, 2};
 
 struct Op
 {
@@ -142,6 +146,7 @@ public:
             s.profiles[p].DPI_INFO[1].x = quint32(20 + p);   // profiles that differ
             s.profiles[p].LedMode = quint8(p);
         }
+        SetConfigCurrentProductName(QStringLiteral("X8 Wireless"));
         SaveSettings(s);
         for (int p = 0; p < kProfileCount; ++p)
             SetConfigProfileName(p, s.names[p]);   // as profile management keeps them
@@ -291,6 +296,22 @@ public:
             return true;
         }
         case RestartOp: return restart(failure);
+        case AddOp: return profileOp(op.a, failure, [](ProfileManager& m) { return m.addProfile(); });
+        case CopyOp: return profileOp(op.a, failure, [](ProfileManager& m) { return m.copyCurrent(); });
+        case PickOp: {
+            const QStringList list = session().profiles().storedList();
+            const QString name = list.isEmpty() ? QStringLiteral("none") : list.at(op.c % list.size());
+            return profileOp(op.a, failure, [&name](ProfileManager& m) { return m.pickStored(name); });
+        }
+        case RenameOp: {
+            const QString name = QStringLiteral("Mine %1").arg(op.c % 7);
+            return profileOp(op.a, failure, [&name](ProfileManager& m) { return m.renameCurrent(name); });
+        }
+        case DeleteOp:
+            return profileOp(op.a, failure, [](ProfileManager& m) {
+                const ProfileManager::Outcome allowed = m.checkDelete();
+                return allowed.ok() ? m.deleteCurrent() : allowed;
+            });
         case ExternalOp:
             BumpConfigStoreStamp();   // the command-line tool stored something
             m_external = true;
@@ -308,6 +329,29 @@ private:
     {
         failure = QLatin1String(what);
         return false;
+    }
+
+    // A profile operation: the slots keep files of their own, and the files hold them.
+    template <typename Operation> bool profileOp(int slot, QString& failure, Operation operation)
+    {
+        const quint8 active = session().current().ProfileID;
+        session().profileOperation(slot, operation);
+        if (session().current().ProfileID != active || ConfigProfileID() != active)
+            return fail(failure, "a profile operation on a slot changed the active one");
+        return slotsHaveOwnFiles(session().current(), failure);
+    }
+
+    static bool slotsHaveOwnFiles(const SettingsRecord& record, QString& failure)
+    {
+        QSet<QString> names;
+        for (const QString& name : record.names) {
+            if (name.isEmpty() || names.contains(name))
+                return fail(failure, "two slots share a profile file, or one has none");
+            names.insert(name);
+            if (!QFileInfo::exists(ProfileFilePath(name)))
+                return fail(failure, "a slot's file does not exist");
+        }
+        return true;
     }
 
     bool apply(bool all, QString& failure)
@@ -371,6 +415,14 @@ private:
             failure = QStringLiteral("the files do not give back the record last applied: ") + difference;
             return false;
         }
+        for (const ProfileRecord& profile : files.profiles) {
+            const bool zeros = profile.pollrate == 0 && std::all_of(profile.DPI_INFO.begin(), profile.DPI_INFO.end(),
+                                                                    [](const DpiLevel& l) { return l.x == 0; });
+            if (zeros)
+                return fail(failure, "a slot loads as zeros");
+        }
+        if (!slotsHaveOwnFiles(files, failure))
+            return false;
         m_external = false;
         session().load();
         // With Config/Diff 0 the files say the mouse holds them.
