@@ -611,7 +611,7 @@ void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRat
         return;
     RefreshPages();
     if (change.profile) {
-        ActivePointerSpeed().apply(CurrentSettings().active().mousespeed);
+        ApplyProfilePointerSpeed(CurrentSettings().active().mousespeed);
         // The mouse holds one profile's levels, buttons and lighting: send the new one's.
         StartWrite(true);
     }
@@ -741,7 +741,7 @@ void MousecfgWidget::switchSlot(int slot)
     // The mouse holds the active profile: making one active writes it.
     MouseSession::instance().selectSlot(slot);
     RefreshPages();
-    ActivePointerSpeed().apply(CurrentSettings().active().mousespeed);
+    ApplyProfilePointerSpeed(CurrentSettings().active().mousespeed);
     StartWrite();
 }
 

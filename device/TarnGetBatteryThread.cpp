@@ -88,12 +88,14 @@ void TarnGetBatteryThread::HandleBatteryAnswer(const quint8* answer)
 
 void TarnGetBatteryThread::HandleStatusReport(const quint8* answer)
 {
-    const quint8 profile = answer[4], dpi = answer[5], rate = answer[6];
+    const quint8 profile = answer[4], dpi = answer[5];
     // Values the host would index with are checked here, once, for every receiver.
-    if (profile > 4 || dpi > 7 || ReportRateHz(rate) == 0) {
-        qCDebug(lcPoller) << "status report ignored:" << profile << dpi << rate;
+    if (profile > 4 || dpi > 7) {
+        qCDebug(lcPoller) << "status report ignored:" << profile << dpi << answer[6];
         return;
     }
+    // An unknown rate code is dropped alone (0): the profile and level in it still count.
+    const quint8 rate = ReportRateHz(answer[6]) != 0 ? answer[6] : 0;
     emit RefreshStatus(profile, dpi, rate, answer[7]);
 }
 

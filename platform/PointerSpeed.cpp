@@ -18,6 +18,13 @@ int PointerSpeed::Clamp(int speed)
     return std::clamp(speed, kMinimum, kMaximum);
 }
 
+bool ApplyProfilePointerSpeed(int speed)
+{
+    if (speed < PointerSpeed::kMinimum || speed > PointerSpeed::kMaximum)
+        return false;
+    return ActivePointerSpeed().apply(speed);
+}
+
 PointerSpeed& ActivePointerSpeed()
 {
     QMutexLocker locker(&s_mutex);

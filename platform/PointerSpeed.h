@@ -36,6 +36,9 @@ private:
 
 // The backend of this process, chosen on first use. UI thread.
 PointerSpeed& ActivePointerSpeed();
+// Sets a profile's stored speed on the active backend. A value outside 1..20 (a missing
+// file or key) leaves the desktop's speed alone rather than set its slowest or fastest.
+bool ApplyProfilePointerSpeed(int speed);
 // Tests install their own (not owned); nullptr restores the chosen backend.
 void SetPointerSpeedForTesting(PointerSpeed* speed);
 // What MOUSECFG_POINTER_SPEED and the running desktop call for.

@@ -349,6 +349,12 @@ void PointerSpeedTest::testingOverride()
     QCOMPARE(&ActivePointerSpeed(), static_cast<PointerSpeed*>(&fake));
     QVERIFY(ActivePointerSpeed().apply(12));
     QCOMPARE(fake.lastApplied(), 12);
+    // A profile's speed outside 1..20 (a missing key reads 0) leaves the desktop alone.
+    for (int stored : {0, 21, 255})
+        QVERIFY(!ApplyProfilePointerSpeed(stored));
+    QCOMPARE(fake.applyCount(), 1);
+    QVERIFY(ApplyProfilePointerSpeed(20));
+    QCOMPARE(fake.lastApplied(), 20);
 
     SetPointerSpeedForTesting(nullptr);
     PointerSpeed& chosen = ActivePointerSpeed();
