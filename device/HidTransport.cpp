@@ -258,7 +258,6 @@ NoteResult HidTransport::NoteDeviceNode(const QString& node, bool arrived)
                     const bool first = identity == 0;
                     if (info.vendorId != (first ? e.vid1 : e.vid2) || info.productId != (first ? e.pid1 : e.pid2))
                         continue;
-                    result.matched = true;
                     if (!ReleaseInRange(info.releaseNumber, first ? e.minRelease1 : e.minRelease2,
                                         first ? e.maxRelease1 : e.maxRelease2))
                         continue;
@@ -267,13 +266,17 @@ NoteResult HidTransport::NoteDeviceNode(const QString& node, bool arrived)
                     const quint32 mousePage = first ? e.usagePage1 : e.usagePage3;
                     const quint32 controlUsage = first ? e.usage2 : e.usage4;
                     const quint32 controlPage = first ? e.usagePage2 : e.usagePage4;
+                    // Receivers have more interfaces of the same identity: only nodes that
+                    // carry one of the mouse's two collections count.
                     if (info.usage == mouseUsage && info.usagePage == mousePage) {
                         e.paths[mouseSlot] = node;
                         e.found[mouseSlot] = 1;
+                        result.matched = true;
                     }
                     if (info.usage == controlUsage && info.usagePage == controlPage) {
                         e.paths[mouseSlot + 1] = node;
                         e.found[mouseSlot + 1] = 1;
+                        result.matched = true;
                         if (!first)
                             m_controlRelease = info.releaseNumber;
                     }

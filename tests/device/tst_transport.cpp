@@ -23,6 +23,7 @@ private slots:
     void noteDevicePath_data();
     void noteDevicePath();
     void noteDeviceNodeFollowsPlugAndUnplug();
+    void otherInterfacesOfTheIdentityChangeNothing();
     void checkEcho_data();
     void checkEcho();
 };
@@ -200,6 +201,48 @@ void TransportTest::noteDeviceNodeFollowsPlugAndUnplug()
     r = t.NoteDeviceNode(f.mouse->controlPath(Identity::Dongle), false);
     QVERIFY(r.allGone);
     QVERIFY(!t.NoteDeviceNode(QStringLiteral("/dev/hidraw99"), false).matched);
+}
+
+namespace {
+
+// The virtual mouse plus a keyboard interface of the receiver on a node of its own.
+class ExtraInterfaceBackend : public HidBackend
+{
+public:
+    explicit ExtraInterfaceBackend(VirtualHidBackend& inner) : m_inner(inner) {}
+    int init() override { return m_inner.init(); }
+    void exit() override { m_inner.exit(); }
+    QVector<HidDeviceInfo> enumerate() override
+    {
+        QVector<HidDeviceInfo> list = m_inner.enumerate();
+        HidDeviceInfo keyboard = list.value(0);
+        keyboard.path = QStringLiteral("/dev/hidraw7");
+        keyboard.usagePage = 0x01;
+        keyboard.usage = 0x06;
+        list << keyboard;
+        return list;
+    }
+    std::unique_ptr<HidHandle> open(const QString& path) override { return m_inner.open(path); }
+    int releaseNumber(const QString& path) override { return m_inner.releaseNumber(path); }
+
+private:
+    VirtualHidBackend& m_inner;
+};
+
+} // namespace
+
+void TransportTest::otherInterfacesOfTheIdentityChangeNothing()
+{
+    VirtualMouseFixture f(false);
+    ExtraInterfaceBackend backend(f.backend);
+    SetHidBackend(&backend);
+    HidTransport& t = HidTransport::instance();
+    const NoteResult arrival = t.NoteDeviceNode(QStringLiteral("/dev/hidraw7"), true);
+    QVERIFY(!arrival.matched);
+    for (int slot = 0; slot < 4; ++slot)
+        QVERIFY(t.table().entries[0].paths[slot] != QStringLiteral("/dev/hidraw7"));
+    QVERIFY(!t.NoteDeviceNode(QStringLiteral("/dev/hidraw7"), false).matched);
+    SetHidBackend(&f.backend);
 }
 
 void TransportTest::checkEcho_data()
