@@ -4,6 +4,7 @@
 #include "HidTransport.h"
 #include "Report.h"
 
+#include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QMutexLocker>
 #include <QSet>
@@ -78,6 +79,38 @@ bool TarnGetBatteryThread::Pause(int milliseconds)
     return !m_isStop;
 }
 
+bool TarnGetBatteryThread::Listen(int milliseconds)
+{
+    HidTransport& transport = HidTransport::instance();
+    std::array<quint8, kBufferSize> answer{};
+    QElapsedTimer clock;
+    clock.start();
+    while (!m_isStop) {
+        const int remaining = milliseconds - int(clock.elapsed());
+        if (remaining <= 0)
+            return true;
+        int read = 0;
+        {
+            // One read at a time, so a write waiting for the handle gets it between two.
+            QMutexLocker locker(&transport.handleLock());
+            HidHandle* handle = transport.activeControlHandleLocked();
+            if (!handle)
+                return false;
+            answer.fill(0);
+            read = ReadVendorReport(*handle, answer.data(), kReportLength, qMin(remaining, m_timing.listenReadMs));
+        }
+        if (read < 0) {
+            qCDebug(lcPoller) << "Unable to read a feature report 1.";
+            return Pause(m_timing.afterReadErrorMs);
+        }
+        if (read > 0 && answer[3] == Command::StatusReport)
+            HandleStatusReport(answer.data());
+        else if (read > 0 && answer[3] == Command::QueryBattery)
+            HandleBatteryAnswer(answer.data());
+    }
+    return false;
+}
+
 void TarnGetBatteryThread::HandleBatteryAnswer(const quint8* answer)
 {
     g_firmwareFlag = answer[10];
@@ -131,35 +164,18 @@ void TarnGetBatteryThread::run()
                     HandleBatteryAnswer(answer.data());
             }
             cycle = 2;
-            if (!Pause(m_timing.afterQueryPassMs))
+            if (!Listen(m_timing.afterQueryPassMs))
                 break;
         } else {
             ++cycle;
         }
 
-        int read = 0;
-        {
-            QMutexLocker locker(&transport.handleLock());
-            HidHandle* handle = transport.activeControlHandleLocked();
-            if (!handle)
-                return;
-            answer[0] = kReportId;
-            read = ReadVendorReport(*handle, answer.data(), kReportLength, m_timing.readTimeoutMs);
-        }
-        int pause = m_timing.afterListenMs;
-        if (read < 0) {
-            qCDebug(lcPoller) << "Unable to read a feature report 1.";
-            pause = m_timing.afterReadErrorMs;
-        } else if (read > 0) {
-            if (answer[3] == Command::StatusReport)
-                HandleStatusReport(answer.data());
-            else if (answer[3] == Command::QueryBattery)
-                HandleBatteryAnswer(answer.data());
-        }
+        // The node is read without a break: the mouse's movement at up to 1000 Hz would
+        // fill the kernel's queue of 64 reports and push its status reports out.
+        if (!Listen(m_timing.readTimeoutMs + m_timing.afterListenMs))
+            break;
         if (cycle >= kLastCycle)
             cycle = 0;
-        if (!Pause(pause))
-            break;
     }
     qCDebug(lcPoller) << "poller stopped";
 }

@@ -5,8 +5,8 @@
 #include <QWaitCondition>
 #include <atomic>
 
-// Polls the mouse's control collection: a battery query about every 25 s and a listening
-// read every half second for the status reports the mouse sends when its own buttons
+// Polls the mouse's control collection: a battery query about every 25 s, and between
+// them it keeps reading for the status reports the mouse sends when its own buttons
 // change profile, DPI level or report rate. Talks to the window only through signals.
 class TarnGetBatteryThread : public QThread
 {
@@ -20,6 +20,9 @@ public:
         int afterQueryPassMs = 450;
         int afterListenMs = 400;
         int afterReadErrorMs = 450;
+        // Longest single read while listening: each one holds the handle, and fewer wake-ups
+        // keep an idle poller cheap.
+        int listenReadMs = 100;
     };
 
     explicit TarnGetBatteryThread(QObject* parent = nullptr);
@@ -47,6 +50,9 @@ private:
 
     // Sleeps unless stop() comes first; false when stopped.
     bool Pause(int milliseconds);
+    // Reads the node for that long, handling status reports and battery answers in order;
+    // false when stopped or the handle is gone.
+    bool Listen(int milliseconds);
     void HandleBatteryAnswer(const quint8* answer);
     void HandleStatusReport(const quint8* answer);
 
