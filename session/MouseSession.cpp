@@ -125,7 +125,9 @@ void MouseSession::load()
     RepairSlots(WrittenSettings());
     CurrentSettings() = WrittenSettings();
     m_applied = WrittenSettings();
-    m_profiles->setProduct(ConfigCurrentProductName());
+    // With no mouse connected the window leaves no current product: the descriptor's is it.
+    const QString product = ConfigCurrentProductName();
+    m_profiles->setProduct(product.isEmpty() ? DescriptorProductName() : product);
 }
 
 void MouseSession::RepairSlots(SettingsRecord& record)
@@ -476,10 +478,18 @@ bool MouseSession::saveFiles()
             SetConfigProfileName(i, record.names[i]);
     m_profiles->listSlotProfiles();
     m_applied = record;
+    countStore();
+    return saved;
+}
+
+void MouseSession::countStore()
+{
+    // Only a copy that was in step stays in step: another program's store is not ours.
+    const bool inStep = !stale();
     if (m_countsExternalEdits)
         BumpConfigStoreStamp();
-    m_stamp = ConfigStoreStamp();
-    return saved;
+    if (inStep)
+        m_stamp = ConfigStoreStamp();
 }
 
 bool MouseSession::store()
@@ -543,9 +553,14 @@ QString MouseSession::lastWriteError() const { return m_lastWriteError.text(); }
 
 void MouseSession::cancel() { CurrentSettings() = m_applied; }
 
-void MouseSession::resetProfile()
+void MouseSession::resetProfile() { resetProfile(-1); }
+
+void MouseSession::resetProfile(int slot)
 {
-    ProfileRecord& record = current().active();
+    const int p = slotIndex(slot);
+    if (p < 0)
+        return;
+    ProfileRecord& record = current().profiles[p];
     const QString name = record.ProfileName;
     const QString path = record.ProfilePath;
     MakeDefaultProfile(record);
@@ -589,16 +604,26 @@ ProfileManager::Outcome MouseSession::profileOperation(int slot,
     const ProfileManager::Outcome outcome = op(*m_profiles);
     current.ProfileID = active;
     SetConfigProfileID(active);
-    if (outcome.ok())
+    if (outcome.ok()) {
         storeSlot(p);
+        // Names and files changed: a running window must not write its old copy over them.
+        countStore();
+    }
     return outcome;
 }
 
 ProfileManager::Outcome MouseSession::exportProfile(int slot, const QString& path, bool overwrite)
 {
     const int p = slotIndex(slot);
-    const ProfileRecord applied = p >= 0 ? m_applied.profiles[p] : ProfileRecord();
-    return profileOperation(slot, [&](ProfileManager& m) { return m.exportProfile(path, overwrite, applied); });
+    if (p < 0)
+        return {ProfileManager::Result::Refused, QStringLiteral("Invalid profile name.")};
+    // Reads only: the slot is lent to the manager, nothing is stored.
+    SettingsRecord& current = CurrentSettings();
+    const quint8 active = current.ProfileID;
+    current.ProfileID = quint8(p);
+    const ProfileManager::Outcome outcome = m_profiles->exportProfile(path, overwrite, m_applied.profiles[p]);
+    current.ProfileID = active;
+    return outcome;
 }
 
 bool MouseSession::selectSlot(int slot)

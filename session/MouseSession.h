@@ -105,6 +105,8 @@ public:
     void cancel();
     // RESET and Reset All change the record; the caller applies (Reset All with writeAll).
     void resetProfile();
+    // RESET of one slot (-1 the active one), keeping its name; the caller stores or applies.
+    void resetProfile(int slot);
     void resetAll();
     // Makes a profile active; the caller applies, which writes the whole profile.
     bool selectSlot(int slot);
@@ -131,6 +133,8 @@ private:
     // Distinct, usable slot names, each with its file.
     static void RepairSlots(SettingsRecord& record);
     void storeSlot(int slot);
+    // A store of ours: counted for other programs when this one is the command-line tool.
+    void countStore();
 
     int slotIndex(int slot) const;
     EditResult stored(int slot, bool reachesAlways = false) const;

@@ -22,6 +22,7 @@ const char* const kOtherMouse = QT_TRANSLATE_NOOP("QObject", "The file is not ma
 const char* const kCannotWrite = QT_TRANSLATE_NOOP("QObject", "Cannot write the file.");
 const char* const kListFull = QT_TRANSLATE_NOOP("QObject", "The profile list is full.");
 const char* const kInvalidName = QT_TRANSLATE_NOOP("QObject", "Invalid profile name.");
+const char* const kNotStored = QT_TRANSLATE_NOOP("QObject", "There is no stored profile of that name.");
 const char* const kAllHeld =
     QT_TRANSLATE_NOOP("QObject", "Every other profile is in another slot; add a profile before deleting this one.");
 
@@ -89,6 +90,9 @@ ProfileManager::Outcome ProfileManager::pickStored(const QString& name)
 {
     if (!IsSafeFileName(name))
         return Refuse(kInvalidName);
+    // Only the list's names: another would load the default profile under a new name.
+    if (!isStored(name))
+        return Refuse(kNotStored);
     if (usedByOtherSlot(name))
         return Refuse(kAlreadyUsed);
     takeName(name);

@@ -15,6 +15,7 @@
 #include "ProfileWriter.h"
 #include "SensorDpi.h"
 #include "MacroCommands.h"
+#include "ProfileCommands.h"
 #include "SettingsCommands.h"
 #include "TarnGetBatteryThread.h"
 #include "VirtualHidBackend.h"
@@ -60,6 +61,8 @@ const char* const kHelp =
     "  set [--profile N] SETTING VALUE... [--write]   change one stored setting; --write also\n"
     "                      writes it to the mouse (settings listed below)\n"
     "  macro list|show|import|export|delete|rename|gun ...   the stored macros (see below)\n"
+    "  profile list|add|copy|delete|rename|pick|import|export|reset|reset-all ...   the five\n"
+    "                      slots and the stored profiles (see below)\n"
     "  virtual dump        the virtual mouse's memory, decoded\n"
     "  virtual plug|unplug dongle|cable|all\n"
     "  virtual status PROFILE LEVEL RATE   make the virtual mouse report a change (1-based; RATE\n"
@@ -229,7 +232,7 @@ int Select(const QString& arg)
         err() << session.lastWriteError() << "\n";
         return Failed;
     }
-    ActivePointerSpeed().apply(session.current().active().mousespeed);
+    ApplyProfilePointerSpeed(session.current().active().mousespeed);
     out() << "Profile " << slot << " is active.\n";
     return Ok;
 }
@@ -393,7 +396,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        out() << kHelp << SetCommandHelp() << MacroCommandHelp();
+        out() << kHelp << SetCommandHelp() << MacroCommandHelp() << ProfileCommandHelp();
         return args.isEmpty() ? Usage : Ok;
     }
     const QString command = args.takeFirst();
@@ -414,6 +417,8 @@ int main(int argc, char** argv)
         code = SetCommand(args, out(), err());
     else if (command == QLatin1String("macro"))
         code = MacroCommand(args, out(), err());
+    else if (command == QLatin1String("profile"))
+        code = ProfileCommand(args, out(), err());
     else if (command == QLatin1String("virtual") && !args.isEmpty())
         code = VirtualCommand(args);
     else

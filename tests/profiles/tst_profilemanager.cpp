@@ -154,6 +154,7 @@ void ProfileManagerTest::followMouseSendsNothingButSwitches()
 
 void ProfileManagerTest::pickProfileUsedByAnotherSlotRefused()
 {
+    QVERIFY(SaveProfileList(kProduct, {QStringLiteral("Gaming")}));
     SettingsRecord record = DefaultSlots(2);
     record.names[4] = QStringLiteral("Gaming");
     const SettingsRecord before = record;
@@ -169,6 +170,7 @@ void ProfileManagerTest::pickLoadsSlotFolderFile()
 {
     QVERIFY(SaveProfileFile(Marked(7), ProfileFilePath(QStringLiteral("Gaming"))));
     WriteStored(QStringLiteral("Gaming"), 8);
+    QVERIFY(SaveProfileList(kProduct, {QStringLiteral("Gaming")}));
     SettingsRecord record = DefaultSlots(2);
     ProfileManager manager(record, kProduct);
     QVERIFY(manager.pickStored(QStringLiteral("Gaming")).ok());
@@ -182,6 +184,7 @@ void ProfileManagerTest::pickLoadsSlotFolderFile()
 void ProfileManagerTest::pickFallsBackToStoredFolder()
 {
     WriteStored(QStringLiteral("Gaming"), 8);
+    QVERIFY(SaveProfileList(kProduct, {QStringLiteral("Gaming")}));
     SettingsRecord record = DefaultSlots(1);
     ProfileManager manager(record, kProduct);
     QVERIFY(manager.pickStored(QStringLiteral("Gaming")).ok());
@@ -190,14 +193,14 @@ void ProfileManagerTest::pickFallsBackToStoredFolder()
 
 void ProfileManagerTest::pickOfUnknownNameLoadsDefaultProfile()
 {
+    // A name the list does not hold is refused: it would load the default profile under it.
     SettingsRecord record = DefaultSlots(1);
+    const SettingsRecord before = record;
     ProfileManager manager(record, kProduct);
-    QVERIFY(manager.pickStored(QStringLiteral("Nowhere")).ok());
-    ProfileRecord defaults;
-    MakeDefaultProfile(defaults);
-    QCOMPARE(int(record.profiles[1].pollrate), int(defaults.pollrate));
-    QCOMPARE(record.profiles[1].DPI_INFO[0].x, defaults.DPI_INFO[0].x);
-    QCOMPARE(record.profiles[1].BUTTON_INFO[0].Fun, defaults.BUTTON_INFO[0].Fun);
+    const auto outcome = manager.pickStored(QStringLiteral("Nowhere"));
+    QCOMPARE(outcome.result, Result::Refused);
+    QCOMPARE(record.names, before.names);
+    QCOMPARE(int(record.profiles[1].pollrate), int(before.profiles[1].pollrate));
 }
 
 void ProfileManagerTest::addWithAllDefaultsExistingGivesSix()

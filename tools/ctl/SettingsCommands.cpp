@@ -9,6 +9,7 @@
 #include "HidTransport.h"
 #include "LedEffects.h"
 #include "MouseSession.h"
+#include "ProfileList.h"
 #include "ProfileWriter.h"
 #include "SensorDpi.h"
 #include "SettingsRecord.h"
@@ -648,6 +649,8 @@ int ShowCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     for (int i = 0; i < kProfileCount; ++i)
         if (options.slot < 0 || options.slot == i)
             shown << i;
+    // The stored profiles the slots pick from, as the profile list menu shows them.
+    const QStringList storedList = LoadProfileList(ConfigCurrentProductName());
 
     if (options.json) {
         QJsonObject root;
@@ -659,6 +662,7 @@ int ShowCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         for (int slot : shown)
             profiles.append(ProfileJson(s, slot, sensor, range, levels));
         root.insert(QStringLiteral("profiles"), profiles);
+        root.insert(QStringLiteral("profile_list"), QJsonArray::fromStringList(storedList));
         out << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
         return Ok;
     }
@@ -669,6 +673,8 @@ int ShowCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         out << " (" << range.minDpi << " to " << range.maxDpi << " DPI)";
     out << "\n";
     out << "Active profile: " << s.ProfileID + 1 << "\n";
+    out << "Stored profiles: " << (storedList.isEmpty() ? QStringLiteral("none yet") : storedList.join(QStringLiteral(", ")))
+        << "\n";
     out << "Sensor options:\n";
     out << "  Key response (debounce): " << s.Debounce << "\n";
     out << "  Sync: " << OnOff(s.Sync == 1) << "\n";
