@@ -9,6 +9,7 @@
 #include "ButtonEncoding.h"
 #include "GlobalConfig.h"
 #include "HidTransport.h"
+#include "MouseLink.h"
 #include "MouseSession.h"
 #include "KeyTables.h"
 #include "PointerSpeed.h"
@@ -83,18 +84,6 @@ const char* const kHelp =
     "Exit codes: 0 done, 1 the mouse did not take it, 2 bad usage, 3 no mouse found.\n";
 
 // Finds the mouse and opens its collections, as the configurator does at start.
-bool OpenMouse()
-{
-    HidTransport& transport = HidTransport::instance();
-    transport.BuildDeviceTable();
-    if (transport.EnumerateDevices() != 0) {
-        err() << "Cannot use the HID library.\n";
-        return false;
-    }
-    transport.OpenDevice(transport.table().entries[0].name);
-    return transport.hasControlHandle();
-}
-
 QString IdentityLine(const DeviceMatchEntry& e, int identity)
 {
     const int mouse = identity * 2;
@@ -133,39 +122,10 @@ int Devices()
     return Ok;
 }
 
-struct BatteryReading
-{
-    bool answered = false;
-    quint8 value[11] = {};
-};
-
-BatteryReading QueryBattery()
-{
-    BatteryReading reading;
-    HidTransport& transport = HidTransport::instance();
-    const Report query = BuildQueryBattery();
-    QMutexLocker locker(&transport.handleLock());
-    HidHandle* handle = transport.activeControlHandleLocked();
-    if (!handle || handle->write(query.data(), query.size()) < 0)
-        return reading;
-    std::array<quint8, 64> answer{};
-    // The mouse answers the query within a few ms; allow for a slow radio link.
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        const int read = ReadVendorReport(*handle, answer.data(), kReportLength, 150);
-        if (read < 0)
-            return reading;
-        if (read > 0 && answer[3] == Command::QueryBattery) {
-            reading.answered = true;
-            std::copy(answer.begin(), answer.begin() + 11, reading.value);
-            return reading;
-        }
-    }
-    return reading;
-}
 
 int Battery()
 {
-    if (!OpenMouse()) {
+    if (!OpenMouse(err())) {
         err() << kNotConnected << "\n";
         return NoMouse;
     }
@@ -185,12 +145,12 @@ int Battery()
 
 int Write()
 {
-    if (!OpenMouse()) {
+    if (!OpenMouse(err())) {
         err() << kNotConnected << "\n";
         return NoMouse;
     }
     const BatteryReading reading = QueryBattery();
-    MouseAsleep() = reading.answered && !reading.value[4] && !reading.value[5] && !reading.value[6];
+    MouseAsleep() = reading.asleep();
 
     MouseSession& session = MouseSession::instance();
     session.load();
@@ -215,12 +175,12 @@ int Select(const QString& arg)
         err() << "select: give a profile number from 1 to 5.\n";
         return Usage;
     }
-    if (!OpenMouse()) {
+    if (!OpenMouse(err())) {
         err() << kNotConnected << "\n";
         return NoMouse;
     }
     const BatteryReading reading = QueryBattery();
-    MouseAsleep() = reading.answered && !reading.value[4] && !reading.value[5] && !reading.value[6];
+    MouseAsleep() = reading.asleep();
     // The mouse holds the active profile's levels, buttons and lighting: select writes them.
     MouseSession& session = MouseSession::instance();
     session.setCountsExternalEdits(true);
@@ -269,7 +229,7 @@ int Listen(const QString& arg)
         err() << "listen: give a number of seconds.\n";
         return Usage;
     }
-    if (!OpenMouse()) {
+    if (!OpenMouse(err())) {
         err() << kNotConnected << "\n";
         return NoMouse;
     }

@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "CommandSet.h"
 #include "HidTransport.h"
+#include "MouseLink.h"
 #include "MouseSession.h"
 #include "ProfileWriter.h"
 #include "SettingsRecord.h"
@@ -182,44 +183,16 @@ bool ParseOptions(const Subcommand& c, const QStringList& args, Request& r, QStr
     return true;
 }
 
-// One battery query, to learn whether the mouse is asleep before writing to it.
-bool MouseAnswersAwake()
-{
-    HidTransport& transport = HidTransport::instance();
-    const Report query = BuildQueryBattery();
-    QMutexLocker locker(&transport.handleLock());
-    HidHandle* handle = transport.activeControlHandleLocked();
-    if (!handle || handle->write(query.data(), query.size()) < 0)
-        return true;
-    std::array<quint8, 64> reply{};
-    // The mouse answers within a few ms; allow for a slow radio link.
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        const int read = ReadVendorReport(*handle, reply.data(), kReportLength, 150);
-        if (read < 0)
-            return true;
-        if (read > 0 && reply[3] == Command::QueryBattery)
-            return reply[4] || reply[5] || reply[6];
-    }
-    return true;
-}
-
 // Finds and opens the mouse as the configurator does at start; the exit code when it cannot be written.
 int OpenAwakeMouse(QTextStream& err)
 {
-    HidTransport& transport = HidTransport::instance();
-    transport.BuildDeviceTable();
-    if (transport.EnumerateDevices() != 0) {
-        err << "Cannot use the HID library.\n";
-        return NoMouse;
-    }
-    transport.OpenDevice(transport.table().entries[0].name);
-    if (!transport.hasControlHandle()) {
+    if (!OpenMouse(err)) {
         err << QCoreApplication::translate("QObject", kNotConnected) << "\n";
         return NoMouse;
     }
-    MouseAsleep() = !MouseAnswersAwake();
+    MouseAsleep() = QueryBattery().asleep();
     if (MouseAsleep()) {
-        transport.CloseDevice();
+        HidTransport::instance().CloseDevice();
         err << QCoreApplication::translate("QObject", kNotConnected) << "\n";
         return Failed;
     }

@@ -8,6 +8,7 @@
 #include "GlobalConfig.h"
 #include "HidTransport.h"
 #include "LedEffects.h"
+#include "MouseLink.h"
 #include "MouseSession.h"
 #include "ProfileList.h"
 #include "ProfileWriter.h"
@@ -572,50 +573,6 @@ const std::vector<Setting>& Settings()
     return settings;
 }
 
-struct BatteryAnswer
-{
-    bool answered = false;
-    bool asleep = false;
-};
-
-// One battery query, to learn whether the mouse is asleep before writing to it.
-BatteryAnswer QueryAsleep()
-{
-    BatteryAnswer answer;
-    HidTransport& transport = HidTransport::instance();
-    const Report query = BuildQueryBattery();
-    QMutexLocker locker(&transport.handleLock());
-    HidHandle* handle = transport.activeControlHandleLocked();
-    if (!handle || handle->write(query.data(), query.size()) < 0)
-        return answer;
-    std::array<quint8, 64> reply{};
-    // The mouse answers within a few ms; allow for a slow radio link.
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        const int read = ReadVendorReport(*handle, reply.data(), kReportLength, 150);
-        if (read < 0)
-            return answer;
-        if (read > 0 && reply[3] == Command::QueryBattery) {
-            answer.answered = true;
-            answer.asleep = !reply[4] && !reply[5] && !reply[6];
-            return answer;
-        }
-    }
-    return answer;
-}
-
-// Finds the mouse and opens its collections, as the configurator does at start.
-bool OpenMouse(QTextStream& err)
-{
-    HidTransport& transport = HidTransport::instance();
-    transport.BuildDeviceTable();
-    if (transport.EnumerateDevices() != 0) {
-        err << "Cannot use the HID library.\n";
-        return false;
-    }
-    transport.OpenDevice(transport.table().entries[0].name);
-    return transport.hasControlHandle();
-}
-
 QString SetUsage()
 {
     return QStringLiteral("Usage: mousecfgctl set [--profile N] SETTING VALUE... [--write]\n") + SetCommandHelp();
@@ -738,8 +695,7 @@ int SetCommand(const QStringList& args, QTextStream& out, QTextStream& err)
             err << Translated(kNotConnected) << "\n";
             return NoMouse;
         }
-        const BatteryAnswer battery = QueryAsleep();
-        MouseAsleep() = battery.answered && battery.asleep;
+        MouseAsleep() = QueryBattery().asleep();
         if (MouseAsleep()) {
             HidTransport::instance().CloseDevice();
             err << Translated(kNotConnected) << "\n";
