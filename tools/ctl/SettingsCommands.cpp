@@ -606,8 +606,9 @@ int ShowCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     for (int i = 0; i < kProfileCount; ++i)
         if (options.slot < 0 || options.slot == i)
             shown << i;
-    // The stored profiles the slots pick from, as the profile list menu shows them.
-    const QStringList storedList = LoadProfileList(ConfigCurrentProductName());
+    // The stored profiles the slots pick from, as the profile list menu shows them, of the
+    // product the profile commands work on.
+    const QStringList storedList = LoadProfileList(ProductName());
 
     if (options.json) {
         QJsonObject root;
