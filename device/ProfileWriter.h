@@ -22,6 +22,8 @@ constexpr quint8 Stale = 6;
 constexpr quint8 MacroRefused = 7;
 // Another write was still running; this one was not started.
 constexpr quint8 Busy = 8;
+// The mouse took the write but the settings files could not be written.
+constexpr quint8 NotSaved = 9;
 } // namespace WriteResult
 
 // The bound macros of the active profile that the mouse cannot hold: the first one too

@@ -44,6 +44,8 @@ const char* const kTooMany =
 const char* const kStale = QT_TRANSLATE_NOOP(
     "QObject", "The stored settings were changed by another program. They are shown again now; please make your changes once more.");
 const char* const kSendFailed = QT_TRANSLATE_NOOP("QObject", "Send data failed, please try again.");
+const char* const kNotSaved =
+    QT_TRANSLATE_NOOP("QObject", "The mouse took the settings, but the settings files could not be written.");
 const char* const kNotConnected = QT_TRANSLATE_NOOP("QObject", "Mouse is sleeping or not connected.");
 
 constexpr std::array<quint8, 4> kRateCodes = {1, 2, 4, 8};
@@ -509,7 +511,7 @@ quint8 MouseSession::apply(bool writeAll)
         m_lastWriteError = EditResult::Refused(kStale);
         return WriteResult::Stale;
     }
-    saveFiles();
+    const bool saved = saveFiles();
 
     SettingsRecord& current = CurrentSettings();
     SettingsRecord& written = WrittenSettings();
@@ -534,6 +536,11 @@ quint8 MouseSession::apply(bool writeAll)
                 result = HidTransport::instance().SendAll(BuildSelectProfile(current.ProfileID));
             written = current;
         }
+    }
+    // Files that were not written would lose the change at the next start: no success then.
+    if (result == ExchangeResult::Success && !saved) {
+        result = WriteResult::NotSaved;
+        m_lastWriteError = EditResult::Refused(kNotSaved);
     }
     // After a failure the mouse may hold anything: the next write sends everything.
     // Written only when it changes (or is missing): each write of Config.ini costs a sync.

@@ -1,5 +1,6 @@
 // The write sequence against the virtual mouse: which blocks each change sends and in
 // what order, Config/Diff after failures, and the macro memory after a write.
+#include "AppPaths.h"
 #include "ConfigFiles.h"
 #include "GlobalConfig.h"
 #include "MacroFile.h"
@@ -23,6 +24,7 @@ private slots:
     void failedWriteSetsDiffAndNextWriteSendsAll();
     void unplugInTheMiddleOfAWrite();
     void asleepMouseGetsNothing();
+    void unsavedFilesAreNoSuccess();
     void rerecordedMacroRewritesButtons();
     void macroMemoryAfterWrite();
 };
@@ -142,6 +144,19 @@ void ProfileWriterTest::asleepMouseGetsNothing()
     QCOMPARE(int(MouseSession::instance().apply()), int(ExchangeResult::MouseAsleep));
     QCOMPARE(f.mouse->counters().hostWrites, 0);
     MouseAsleep() = false;
+}
+
+void ProfileWriterTest::unsavedFilesAreNoSuccess()
+{
+    VirtualMouseFixture f;
+    InStep(f, Defaults());
+    CurrentSettings().profiles[0].DPI_INFO[1].y = 99;
+    // A folder where profile 2's file belongs: no save can write it, not even as root.
+    QVERIFY(QDir().mkpath(ProfileFilePath(QStringLiteral("P2"))));
+    QCOMPARE(int(MouseSession::instance().apply()), int(WriteResult::NotSaved));
+    QCOMPARE(f.mouse->commitLog(), (QVector<quint8>{0x01, 0x02}));   // the mouse got it
+    QCOMPARE(ConfigDiff(), 1);
+    QVERIFY(!MouseSession::instance().lastWriteError().isEmpty());
 }
 
 void ProfileWriterTest::rerecordedMacroRewritesButtons()
