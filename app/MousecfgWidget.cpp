@@ -5,6 +5,7 @@
 #include "ConfigFiles.h"
 #include "ConfigPage.h"
 #include "Descriptor.h"
+#include "DeviceLock.h"
 #include "DeviceWatcher.h"
 #include "GlobalConfig.h"
 #include "HidTransport.h"
@@ -50,6 +51,7 @@ constexpr int kBaseWidth = 999;
 constexpr int kBaseHeight = 640;
 constexpr int kWarningDelayMs = 200;
 constexpr int kRelinkDelayMs = 500;
+constexpr int kLinkRetryMs = 1000;
 
 const char* const kTabTexts[MousecfgWidget::TabCount] = {
     QT_TRANSLATE_NOOP("QObject", "LIGHTING"), QT_TRANSLATE_NOOP("QObject", "CUSTOMIZE"),
@@ -420,10 +422,7 @@ void MousecfgWidget::RefreshMouseList()
 void MousecfgWidget::StartSession()
 {
     const QString product = ConfigCurrentProductName();
-    if (!product.isEmpty()) {
-        HidTransport::instance().OpenDevice(product.toLatin1());
-        StartPoller();
-    }
+    OpenLink();
     profiles().setProduct(product);
     ReloadSettings();
     // A desktop without a readable pointer speed keeps the profile's stored one.
@@ -471,13 +470,57 @@ void MousecfgWidget::RestartLink()
     StopPoller();
     HidTransport::instance().CloseDevice();
     QTimer::singleShot(kRelinkDelayMs, this, [this] {
-        const QString product = ConfigCurrentProductName();
-        if (product.isEmpty())
-            return;
-        HidTransport::instance().OpenDevice(product.toLatin1());
-        StartPoller();
+        OpenLink();
         UpdateConnectionState();
     });
+}
+
+void MousecfgWidget::OpenLink()
+{
+    const QString product = ConfigCurrentProductName();
+    if (product.isEmpty())
+        return;
+    auto wanted = std::make_unique<DeviceLock>(DeviceLock::MouseLockName(product, ActiveHidBackendIdentity()));
+    if (!m_deviceLock || m_deviceLock->path() != wanted->path())
+        m_deviceLock = std::move(wanted);
+    if (!m_deviceLock->lock()) {
+        // A command-line write is running (or another program holds the mouse): wait for it.
+        m_linkProblem = tr("IN USE");
+        if (!m_linkRetry) {
+            m_linkRetry = new QTimer(this);
+            m_linkRetry->setSingleShot(true);
+            m_linkRetry->setInterval(kLinkRetryMs);
+            connect(m_linkRetry, &QTimer::timeout, this, [this] {
+                if (m_connectedCount == 0 || HidTransport::instance().hasControlHandle())
+                    return;
+                OpenLink();
+                UpdateConnectionState();
+            });
+        }
+        m_linkRetry->start();
+        return;
+    }
+    m_linkProblem.clear();
+    HidTransport::instance().OpenDevice(product.toLatin1());
+    const QString denied = HidTransport::instance().noAccessPath();
+    if (!denied.isEmpty()) {
+        m_linkProblem = tr("NO ACCESS");
+        // Said once per node, not at every replug.
+        if (denied != m_noAccessShown) {
+            m_noAccessShown = denied;
+            QTimer::singleShot(0, this, [this, denied] { ShowWarning(NoAccessMessage(denied)); });
+        }
+    }
+    StartPoller();
+}
+
+void MousecfgWidget::CloseLink()
+{
+    StopPoller();
+    HidTransport::instance().CloseDevice();
+    if (m_deviceLock)
+        m_deviceLock->unlock();
+    m_linkProblem.clear();
 }
 
 void MousecfgWidget::onMouseArrived(const QString& path, bool complete)
@@ -501,8 +544,7 @@ void MousecfgWidget::onMouseRemoved(const QString& path, bool allGone)
     qCDebug(lcWindow) << "removed" << path << allGone;
     RefreshMouseList();
     if (allGone || m_connectedCount == 0) {
-        StopPoller();
-        HidTransport::instance().CloseDevice();
+        CloseLink();
         m_warningShowing = true;
         UpdateConnectionState();
         m_warningTimer->start();
@@ -541,6 +583,13 @@ void MousecfgWidget::slotWarnClose()
 
 void MousecfgWidget::UpdateConnectionState()
 {
+    if (!m_linkProblem.isEmpty()) {
+        // Found but not ours to use: said where the battery would be.
+        m_batteryBar->setOffStyle();
+        m_batteryBar->setTextVisible(false);
+        m_batteryLabel->setText(m_linkProblem);
+        m_chargingIcon->hide();
+    }
     const DeviceMatchEntry& e = HidTransport::instance().table().entries[0];
     const bool dongle = e.found[1];
     const bool cable = e.found[3];

@@ -11,6 +11,7 @@
 #include <memory>
 
 class ConfigPage;
+class DeviceLock;
 class DeviceWatcher;
 class OsdSender;
 class ProfileManager;
@@ -121,6 +122,8 @@ private:
     void StartPoller();
     void StopPoller();
     void RestartLink();
+    void OpenLink();
+    void CloseLink();
     void ReloadSettings();
     void RefreshPages();
     void RefreshProfileControls();
@@ -181,6 +184,11 @@ private:
     QVector<QWidget*> m_headerControls;
 
     std::unique_ptr<DeviceWatcher> m_watcher;
+    // Held while linked: one program at a time talks to the mouse.
+    std::unique_ptr<DeviceLock> m_deviceLock;
+    QTimer* m_linkRetry = nullptr;     // the mouse was taken: try again
+    QString m_linkProblem;             // "IN USE" / "NO ACCESS" shown in the battery area
+    QString m_noAccessShown;           // the node the no-permission message was shown for
     QPointer<TarnGetBatteryThread> m_poller;
     QTimer* m_warningTimer = nullptr;  // one pending connection check, however often it is asked for
     OsdSender* m_osd = nullptr;

@@ -40,9 +40,13 @@ public:
     virtual QVector<HidDeviceInfo> enumerate() = 0;           // hid_enumerate(0, 0)
     virtual std::unique_ptr<HidHandle> open(const QString& path) = 0;   // nullptr on failure
     virtual int releaseNumber(const QString& path) = 0;       // -1 when no device has that path
+    // Whether opening this path fails because the user may not (a node without the udev rule).
+    virtual bool accessDenied(const QString& path) { (void)path; return false; }
 };
 
 // The backend of this process: the virtual mouse when MOUSECFG_DEVICE=virtual, else hidapi.
 HidBackend& ActiveHidBackend();
+// Names the mice this backend reaches, for the lock that keeps a second program off them.
+QString ActiveHidBackendIdentity();
 // Tests install their own backend (not owned); nullptr restores the default choice.
 void SetHidBackend(HidBackend* backend);

@@ -3,6 +3,7 @@
 #include "Descriptor.h"
 #include "GlobalConfig.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QMutexLocker>
@@ -156,24 +157,49 @@ void HidTransport::OpenDevice(const QByteArray& name)
     if (backend.init() != 0)
         return;
     QMutexLocker locker(&m_lock);
+    m_noAccessPath.clear();
+    const auto openPath = [&](const QString& path) {
+        std::unique_ptr<HidHandle> handle = backend.open(path);
+        if (!handle && m_noAccessPath.isEmpty() && backend.accessDenied(path))
+            m_noAccessPath = path;
+        return handle;
+    };
     for (quint32 i = 0; i < m_table.count && i < quint32(kMaxDeviceEntries); ++i) {
         const DeviceMatchEntry& e = m_table.entries[i];
         if (e.name != name)
             continue;
         if (e.found[0] && e.found[1]) {
-            m_mouseHandle1 = backend.open(e.paths[0]);
-            m_controlHandle1 = backend.open(e.paths[1]);
+            m_mouseHandle1 = openPath(e.paths[0]);
+            m_controlHandle1 = openPath(e.paths[1]);
         }
         if (e.found[2] && e.found[3]) {
-            m_mouseHandle2 = backend.open(e.paths[2]);
-            m_controlHandle2 = backend.open(e.paths[3]);
+            m_mouseHandle2 = openPath(e.paths[2]);
+            m_controlHandle2 = openPath(e.paths[3]);
         }
     }
+}
+
+QString HidTransport::noAccessPath() const
+{
+    QMutexLocker locker(&m_lock);
+    return m_noAccessPath;
+}
+
+const char* const kNoAccessText = QT_TRANSLATE_NOOP(
+    "QObject", "No permission to use the mouse: this user may not open %1.\n"
+               "Install the udev rule 70-mousecfg.rules once, then plug the mouse in again:\n"
+               "  mousecfgctl udev-rule | sudo tee /etc/udev/rules.d/70-mousecfg.rules >/dev/null"
+               " && sudo udevadm control --reload && sudo udevadm trigger");
+
+QString NoAccessMessage(const QString& node)
+{
+    return QCoreApplication::translate("QObject", kNoAccessText).arg(node);
 }
 
 void HidTransport::CloseDevice()
 {
     QMutexLocker locker(&m_lock);
+    m_noAccessPath.clear();
     m_mouseHandle1.reset();
     m_controlHandle1.reset();
     m_mouseHandle2.reset();

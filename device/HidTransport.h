@@ -75,6 +75,9 @@ public:
     quint8 SendAll(const ReportList& reports);
 
     bool hasControlHandle() const;
+    // The node of ours that the last OpenDevice could not open for lack of permission;
+    // empty when every found collection opened (or none was found).
+    QString noAccessPath() const;
     bool hasCableControl() const;
     int openHandleCount() const;
 
@@ -110,6 +113,7 @@ private:
     DeviceMatchTable m_table;
     std::unique_ptr<HidHandle> m_mouseHandle1, m_controlHandle1, m_mouseHandle2, m_controlHandle2;
     quint16 m_controlRelease = 0;
+    QString m_noAccessPath;
     Timing m_timing;
     int m_exchanges = 0;
 };
@@ -117,6 +121,11 @@ private:
 // Reads the next vendor report (id 5) within the time-out, skipping the mouse's own input
 // reports that share the node. Returns bytes read, 0 on time-out, -1 on error.
 int ReadVendorReport(HidHandle& handle, quint8* buffer, int length, int timeoutMs);
+
+// What to tell a user who may not open `node`: the udev rule and the command that installs it.
+// The source text (context "QObject") has the node as %1.
+extern const char* const kNoAccessText;
+QString NoAccessMessage(const QString& node);
 
 // Compares an echo with the request: 0 match, 1 header differs, 2 data differs.
 int CheckEcho(const Report& request, const quint8* answer, bool dataCheck);

@@ -79,6 +79,18 @@ VirtualCommandResult ApplyVirtualMouseCommand(VirtualMouse& mouse, const QString
         mouse.sendBatteryReport();
         return {true, QString()};
     }
+    if (verb == QLatin1String("move") && args.size() == 3) {
+        int hz = 0, seconds = 0;
+        if (!ToInt(args[1], 1, VirtualMouse::MaxMovementHz, hz) || !ToInt(args[2], 0, 3600, seconds))
+            return Fail(QStringLiteral("virtual move: HZ 1-%1 and SECONDS 0-3600.").arg(VirtualMouse::MaxMovementHz));
+        mouse.streamMovement(hz, seconds * 1000);
+        return {true, QString()};
+    }
+    if (verb == QLatin1String("access") && args.size() == 2
+        && (args[1] == QLatin1String("deny") || args[1] == QLatin1String("allow"))) {
+        mouse.setAccessDenied(args[1] == QLatin1String("deny"));
+        return {true, QString()};
+    }
     if (verb == QLatin1String("fault")) {
         if (args.size() == 2 && args[1] == QLatin1String("clear")) {
             mouse.clearFaults();

@@ -10,7 +10,8 @@ class VirtualMouse;
 // Driving the virtual mouse from outside: "plug dongle|cable|all", "unplug …",
 // "status PROFILE LEVEL RATE" (1-based profile and level, rate code), "battery
 // MILLIVOLTS [charging]", "sleep on|off", "fault silent|zero|echo COUNT" (pending faults,
-// see VirtualMouse::setPendingFault), "fault clear". A program running on the virtual
+// see VirtualMouse::setPendingFault), "fault clear", "move HZ SECONDS" (a movement stream),
+// "access deny|allow" (the node as without and with the udev rule). A program running on the virtual
 // mouse serves these on a local socket, so the command-line tool reaches the same mouse.
 
 struct VirtualCommandResult

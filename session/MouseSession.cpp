@@ -548,6 +548,9 @@ quint8 MouseSession::apply(bool writeAll)
     constexpr IntConfigKey kDiffOrMissing{"Config/Diff", -1};
     if (ReadConfigInt(kDiffOrMissing) != diff)
         SetConfigDiff(diff);
+    const QString denied = HidTransport::instance().noAccessPath();
+    if (result != ExchangeResult::Success && !m_lastWriteError.error && !denied.isEmpty())
+        m_lastWriteError = EditResult::Refused(kNoAccessText, {denied});
     if (result != ExchangeResult::Success && !m_lastWriteError.error)
         m_lastWriteError =
             EditResult::Refused(result == ExchangeResult::MouseAsleep ? kNotConnected : kSendFailed);

@@ -19,6 +19,7 @@
 #include "ProfileCommands.h"
 #include "SettingsCommands.h"
 #include "TarnGetBatteryThread.h"
+#include "UdevRule.h"
 #include "VirtualHidBackend.h"
 #include "VirtualMouse.h"
 #include "VirtualMouseControl.h"
@@ -32,10 +33,7 @@
 
 namespace {
 
-enum Exit { Ok = 0, Failed = 1, Usage = 2, NoMouse = 3 };
-
-const char* const kSendFailed = "Send data failed, please try again.";
-const char* const kNotConnected = "Mouse is sleeping or not connected.";
+enum Exit { Ok = 0, Failed = 1, Usage = 2 };
 
 QTextStream& out()
 {
@@ -58,6 +56,7 @@ const char* const kHelp =
     "  write               write every stored setting and the macros to the mouse\n"
     "  select N            make profile N (1-5) active on the mouse\n"
     "  listen SECONDS      print the status reports the mouse sends while you press its buttons\n"
+    "  udev-rule           print the udev rule that lets the logged-in user reach the mouse\n"
     "  show [--json] [--profile N]   the stored DPI, report-rate, sensor and lighting settings\n"
     "  set [--profile N] SETTING VALUE... [--write]   change one stored setting; --write also\n"
     "                      writes it to the mouse (settings listed below)\n"
@@ -76,12 +75,16 @@ const char* const kHelp =
     "                      times, so 6 fail one exchange. echo: the next N block packets come back\n"
     "                      with a wrong data byte; 3 fail one. Kept in the state file until used\n"
     "  virtual fault clear drop the pending faults\n"
+    "  virtual move HZ SECONDS   movement reports at HZ (1-1000) for that long, as a hand moving\n"
+    "                      the mouse sends them (0 seconds stops); needs a program on the mouse\n"
+    "  virtual access deny|allow   the mouse's node as without and with the udev rule\n"
     "\n"
     "Settings are read from the application directory (the program's own directory, or\n"
     "MOUSECFG_APP_DIR). MOUSECFG_DEVICE=virtual talks to the virtual mouse, whose memory is\n"
     "kept in MOUSECFG_VIRTUAL_STATE (default: ~/.local/state/mousecfg/virtual-mouse.ini).\n"
     "\n"
-    "Exit codes: 0 done, 1 the mouse did not take it, 2 bad usage, 3 no mouse found.\n";
+    "Exit codes: 0 done, 1 the mouse did not take it, 2 bad usage, 3 no mouse found, 4 no\n"
+    "permission to open the mouse (install the udev rule), 5 another program is using the mouse.\n";
 
 // Finds the mouse and opens its collections, as the configurator does at start.
 QString IdentityLine(const DeviceMatchEntry& e, int identity)
@@ -95,9 +98,13 @@ QString IdentityLine(const DeviceMatchEntry& e, int identity)
                        .arg(pid, 4, 16, QLatin1Char('0'));
     if (!e.found[mouse] && !e.found[mouse + 1])
         return line + QStringLiteral("not found");
-    line += QStringLiteral("mouse collection %1, control collection %2")
-                .arg(e.found[mouse] ? e.paths[mouse] : QStringLiteral("-"),
-                     e.found[mouse + 1] ? e.paths[mouse + 1] : QStringLiteral("-"));
+    const auto node = [&](int index) {
+        if (!e.found[index])
+            return QStringLiteral("-");
+        return ActiveHidBackend().accessDenied(e.paths[index]) ? e.paths[index] + QStringLiteral(" (no access)")
+                                                               : e.paths[index];
+    };
+    line += QStringLiteral("mouse collection %1, control collection %2").arg(node(mouse), node(mouse + 1));
     return line;
 }
 
@@ -115,20 +122,24 @@ int Devices()
     const bool any = (e.found[0] && e.found[1]) || (e.found[2] && e.found[3]);
     if (!any) {
         out() << "No supported mouse found.\n";
-        return NoMouse;
+        return LinkExit::NoMouse;
     }
     if (transport.controlRelease() != 0)
         out() << "Cable firmware release: " << QString::number(transport.controlRelease(), 16) << "\n";
+    for (int i = 0; i < 4; ++i) {
+        if (e.found[i] && ActiveHidBackend().accessDenied(e.paths[i])) {
+            out() << NoAccessMessage(e.paths[i]) << "\n";
+            return LinkExit::NoAccess;
+        }
+    }
     return Ok;
 }
 
 
 int Battery()
 {
-    if (!OpenMouse(err())) {
-        err() << kNotConnected << "\n";
-        return NoMouse;
-    }
+    if (const int code = LinkMouse(err()))
+        return code;
     const BatteryReading reading = QueryBattery();
     const quint8* v = reading.value;
     if (!reading.answered || (v[4] == 0 && v[5] == 0 && v[6] == 0)) {
@@ -145,10 +156,8 @@ int Battery()
 
 int Write()
 {
-    if (!OpenMouse(err())) {
-        err() << kNotConnected << "\n";
-        return NoMouse;
-    }
+    if (const int code = LinkMouse(err()))
+        return code;
     const BatteryReading reading = QueryBattery();
     MouseAsleep() = reading.asleep();
 
@@ -175,10 +184,8 @@ int Select(const QString& arg)
         err() << "select: give a profile number from 1 to 5.\n";
         return Usage;
     }
-    if (!OpenMouse(err())) {
-        err() << kNotConnected << "\n";
-        return NoMouse;
-    }
+    if (const int code = LinkMouse(err()))
+        return code;
     const BatteryReading reading = QueryBattery();
     MouseAsleep() = reading.asleep();
     // The mouse holds the active profile's levels, buttons and lighting: select writes them.
@@ -229,11 +236,13 @@ int Listen(const QString& arg)
         err() << "listen: give a number of seconds.\n";
         return Usage;
     }
-    if (!OpenMouse(err())) {
-        err() << kNotConnected << "\n";
-        return NoMouse;
-    }
+    if (const int code = LinkMouse(err()))
+        return code;
     HidTransport& transport = HidTransport::instance();
+    // Holding the virtual mouse, listen serves its commands, as the window does.
+    std::unique_ptr<VirtualMouseControlServer> control;
+    if (qgetenv("MOUSECFG_DEVICE") == "virtual")
+        control = std::make_unique<VirtualMouseControlServer>(VirtualHidBackend::Process().mouse());
     std::unique_ptr<TarnGetBatteryThread> poller = StartPrintingPoller();
     // Dongle and cable come and go; reopen the link on every change, as the window does.
     const auto restart = [&] {
@@ -255,6 +264,8 @@ int Listen(const QString& arg)
     });
     QTimer::singleShot(int(seconds * 1000), qApp, &QCoreApplication::quit);
     qApp->exec();
+    if (control)
+        VirtualHidBackend::Process().mouse().stopMovement();
     poller.reset();
     transport.CloseDevice();
     return Ok;
@@ -341,6 +352,10 @@ int VirtualCommand(const QStringList& args)
             out() << "No program runs on the virtual mouse; nobody saw the status report.\n";
         if (result.ok && args.value(0) == QLatin1String("fault") && args.value(1) != QLatin1String("clear"))
             out() << "No program runs on the virtual mouse; the next command on it meets the fault.\n";
+        if (result.ok && args.value(0) == QLatin1String("move")) {
+            Virtual().stopMovement();
+            out() << "No program runs on the virtual mouse; nobody reads the movement.\n";
+        }
     }
     if (!result.ok) {
         err() << result.message << "\n";
@@ -371,6 +386,10 @@ int main(int argc, char** argv)
         code = Select(args[0]);
     else if (command == QLatin1String("listen") && args.size() == 1)
         code = Listen(args[0]);
+    else if (command == QLatin1String("udev-rule") && args.isEmpty()) {
+        out() << kUdevRule;
+        code = Ok;
+    }
     else if (command == QLatin1String("show"))
         code = ShowCommand(args, out(), err());
     else if (command == QLatin1String("set"))

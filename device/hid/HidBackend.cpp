@@ -2,7 +2,9 @@
 
 #include "HidapiBackend.h"
 #include "VirtualHidBackend.h"
+#include "VirtualMouse.h"
 
+#include <QCoreApplication>
 #include <atomic>
 
 namespace {
@@ -24,4 +26,15 @@ HidBackend& ActiveHidBackend()
 void SetHidBackend(HidBackend* backend)
 {
     g_installed.store(backend);
+}
+
+QString ActiveHidBackendIdentity()
+{
+    // Two programs on different virtual mice (state files) never share a mouse; a backend
+    // a test installed is a mouse of that process alone.
+    if (HidBackend* installed = g_installed.load())
+        return QStringLiteral("process-%1-%2").arg(QCoreApplication::applicationPid()).arg(quintptr(installed), 0, 16);
+    if (qgetenv("MOUSECFG_DEVICE") == "virtual")
+        return QStringLiteral("virtual-") + VirtualMouse::DefaultStatePath();
+    return QStringLiteral("hid");
 }

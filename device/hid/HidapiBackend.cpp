@@ -9,6 +9,8 @@
 #include <QSet>
 
 #include <hidapi.h>
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -168,4 +170,12 @@ QByteArray HidapiBackend::ReadSysfsDescriptor(const QString& devicePath)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.read(HidReportDescriptor::MaxDescriptorSize + 1);
+}
+
+bool HidapiBackend::accessDenied(const QString& path)
+{
+    // hidraw paths are the nodes themselves; other backends' paths are not files.
+    if (!path.startsWith(QLatin1String("/dev/")))
+        return false;
+    return ::access(QFile::encodeName(path).constData(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM);
 }

@@ -19,6 +19,7 @@ public:
     QVector<HidDeviceInfo> enumerate() override;
     std::unique_ptr<HidHandle> open(const QString& path) override;
     int releaseNumber(const QString& path) override;
+    bool accessDenied(const QString& path) override;
 
     // Older hidapi lists a hidraw node once, with its first collection only: add one
     // record per top-level collection found in the node's report descriptor that the

@@ -61,6 +61,11 @@ int VirtualHidBackend::releaseNumber(const QString& path)
     return m_mouse->releaseNumber(path);
 }
 
+bool VirtualHidBackend::accessDenied(const QString& path)
+{
+    return m_mouse->accessDenied() && m_mouse->releaseNumber(path) >= 0;
+}
+
 VirtualHidBackend& VirtualHidBackend::Process()
 {
     // Built on first use so that tests and tools can set the environment first.

@@ -19,6 +19,7 @@ public:
     QVector<HidDeviceInfo> enumerate() override;
     std::unique_ptr<HidHandle> open(const QString& path) override;
     int releaseNumber(const QString& path) override;
+    bool accessDenied(const QString& path) override;
 
     VirtualMouse& mouse() const { return *m_mouse; }
     std::shared_ptr<VirtualMouse> sharedMouse() const { return m_mouse; }

@@ -140,6 +140,7 @@ VirtualMouse::VirtualMouse(const QString& statePath, QObject* parent)
 
 VirtualMouse::~VirtualMouse()
 {
+    stopMovement();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_trace.close();
 }
@@ -403,7 +404,7 @@ int VirtualMouse::releaseNumber(const QString& path) const
     std::lock_guard<std::mutex> lock(m_mutex);
     Identity id;
     Collection collection;
-    if (!resolvePath(path, &id, &collection) || !state(id).present)
+    if (!resolvePath(path, &id, &collection) || !state(id).present || m_accessDenied)
         return -1;
     return state(id).release;
 }
@@ -811,6 +812,68 @@ void VirtualMouse::sendMovement(qint8 dx, qint8 dy, quint8 buttons)
     queueReport(report, Identity::Dongle, true);
 }
 
+void VirtualMouse::streamMovement(int hz, int milliseconds)
+{
+    stopMovement();
+    if (hz <= 0 || milliseconds <= 0)
+        return;
+    hz = std::min(hz, int(MaxMovementHz));
+    std::lock_guard<std::mutex> lock(m_moverMutex);
+    m_moverStop = false;
+    m_moving = true;
+    m_mover = std::thread([this, hz, milliseconds] {
+        using Clock = std::chrono::steady_clock;
+        const auto period = std::chrono::microseconds(1000000 / hz);
+        const auto end = Clock::now() + std::chrono::milliseconds(milliseconds);
+        auto next = Clock::now();
+        static const qint8 steps[4][2] = {{2, 0}, {0, 2}, {-2, 0}, {0, -2}};
+        int step = 0;
+        std::unique_lock<std::mutex> moverLock(m_moverMutex);
+        while (!m_moverStop && Clock::now() < end) {
+            moverLock.unlock();
+            sendMovement(steps[step][0], steps[step][1]);
+            step = (step + 1) % 4;
+            moverLock.lock();
+            // Fixed times, not fixed pauses: the rate stays right however long a send takes.
+            next += period;
+            m_moverWake.wait_until(moverLock, std::min(next, end), [this] { return m_moverStop; });
+        }
+        m_moving = false;
+    });
+}
+
+void VirtualMouse::stopMovement()
+{
+    std::thread mover;
+    {
+        std::lock_guard<std::mutex> lock(m_moverMutex);
+        m_moverStop = true;
+        m_moverWake.notify_all();
+        mover = std::move(m_mover);
+    }
+    if (mover.joinable())
+        mover.join();
+}
+
+bool VirtualMouse::isMoving() const
+{
+    std::lock_guard<std::mutex> lock(m_moverMutex);
+    return m_moving;
+}
+
+void VirtualMouse::setAccessDenied(bool denied)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_accessDenied = denied;
+    saveLocked();
+}
+
+bool VirtualMouse::accessDenied() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_accessDenied;
+}
+
 // ---- battery, memory, logs ----------------------------------------------------
 
 void VirtualMouse::setBattery(quint16 value, bool charging)
@@ -1097,6 +1160,8 @@ void VirtualMouse::saveLocked() const
     settings.setValue(QStringLiteral("Device/Cable"), m_cable.present ? 1 : 0);
     settings.setValue(QStringLiteral("Device/DongleRelease"), uint(m_dongle.release));
     settings.setValue(QStringLiteral("Device/CableRelease"), uint(m_cable.release));
+    if (m_accessDenied)
+        settings.setValue(QStringLiteral("Device/AccessDenied"), 1);
     for (const FaultRule& rule : m_faults) {
         if (rule.pending && rule.remaining > 0)
             settings.setValue(QLatin1String(PendingFaultKey(rule.fault)), rule.remaining);
@@ -1118,6 +1183,7 @@ bool VirtualMouse::loadLocked()
     m_cable.release = DefaultRelease;
     m_dongle.present = true;
     m_cable.present = false;
+    m_accessDenied = false;
     // Pending faults belong to the file; faults injected in-process stay.
     m_faults.erase(std::remove_if(m_faults.begin(), m_faults.end(), [](const FaultRule& r) { return r.pending; }),
                    m_faults.end());
@@ -1147,6 +1213,7 @@ bool VirtualMouse::loadLocked()
     m_cable.present = ReadNumber(settings, "Device/Cable", 1, 0, &numbersCorrupt) != 0;
     m_dongle.release = quint16(ReadNumber(settings, "Device/DongleRelease", 0xFFFF, DefaultRelease, &numbersCorrupt));
     m_cable.release = quint16(ReadNumber(settings, "Device/CableRelease", 0xFFFF, DefaultRelease, &numbersCorrupt));
+    m_accessDenied = ReadNumber(settings, "Device/AccessDenied", 1, 0, &numbersCorrupt) != 0;
     const quint8 writeStatus = quint8(ReadNumber(settings, "State/WriteStatus", 0xFF, 0, &numbersCorrupt));
     for (const PendingFaultEntry& entry : PendingFaultEntries) {
         const int count = int(ReadNumber(settings, entry.key, uint(MaxPendingFaults), 0, &numbersCorrupt));

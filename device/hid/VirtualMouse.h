@@ -16,6 +16,7 @@
 #include <deque>
 #include <mutex>
 #include <random>
+#include <thread>
 
 // The mouse's side of the vendor protocol, for running the program and its tests
 // without hardware: collections and paths as the host sees them, the echo rules,
@@ -154,6 +155,17 @@ public:
     // The battery state sent unasked, as the mouse does when it wakes, sleeps or charges.
     void sendBatteryReport();
     void sendMovement(qint8 dx, qint8 dy, quint8 buttons = 0);
+    // Movement reports at `hz` (1-1000) for that long, from a thread of the mouse's own, as
+    // a hand moving it would send them; a new call replaces the stream, 0 stops it.
+    static constexpr int MaxMovementHz = 1000;
+    void streamMovement(int hz, int milliseconds);
+    void stopMovement();
+    bool isMoving() const;
+
+    // A node the user may not open (no udev rule): enumeration still lists it, opening fails.
+    // Kept in the state file.
+    void setAccessDenied(bool denied);
+    bool accessDenied() const;
 
     // Fault injection. A count applies the fault to the next `count` matching reports;
     // for Unplug it is the number of further accepted writes after which the device
@@ -281,4 +293,12 @@ private:
 
     int m_answerDelay = 0;
     QFile m_trace;
+    bool m_accessDenied = false;
+
+    // The movement stream has its own lock: it sends through the public calls.
+    mutable std::mutex m_moverMutex;
+    std::condition_variable m_moverWake;
+    std::thread m_mover;
+    bool m_moverStop = false;
+    bool m_moving = false;
 };

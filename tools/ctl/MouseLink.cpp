@@ -1,22 +1,79 @@
 #include "MouseLink.h"
 
 #include "CommandSet.h"
+#include "DeviceLock.h"
 #include "HidTransport.h"
+#include "ProfileWriter.h"
 
+#include <QCoreApplication>
 #include <QMutexLocker>
 #include <algorithm>
 #include <array>
+#include <memory>
 
-bool OpenMouse(QTextStream& err)
+namespace {
+
+const char* const kNotConnected = QT_TRANSLATE_NOOP("QObject", "Mouse is sleeping or not connected.");
+// Long enough for another command's write to end; the configurator never lets go.
+constexpr int kLockWaitMs = 5000;
+
+std::unique_ptr<DeviceLock>& Lock()
+{
+    static std::unique_ptr<DeviceLock> lock;
+    return lock;
+}
+
+} // namespace
+
+int LinkMouse(QTextStream& err)
 {
     HidTransport& transport = HidTransport::instance();
     transport.BuildDeviceTable();
     if (transport.EnumerateDevices() != 0) {
         err << "Cannot use the HID library.\n";
-        return false;
+        return LinkExit::NoMouse;
     }
-    transport.OpenDevice(transport.table().entries[0].name);
-    return transport.hasControlHandle();
+    const DeviceMatchEntry& e = transport.table().entries[0];
+    if (!(e.found[0] && e.found[1]) && !(e.found[2] && e.found[3])) {
+        err << QCoreApplication::translate("QObject", kNotConnected) << "\n";
+        return LinkExit::NoMouse;
+    }
+    if (!Lock()) {
+        Lock() = std::make_unique<DeviceLock>(
+            DeviceLock::MouseLockName(QString::fromLatin1(e.name), ActiveHidBackendIdentity()));
+        const bool window = Lock()->holder().endsWith(QLatin1String(" mousecfg"));
+        if (!Lock()->lock(window ? 0 : kLockWaitMs)) {
+            const QString holder = Lock()->holder();
+            Lock().reset();
+            err << "The mouse is in use by another program"
+                << (holder.isEmpty() ? QString() : QStringLiteral(" (PID %1)").arg(holder))
+                << ". Make the change in the configurator's window, or quit that program and try again.\n";
+            return LinkExit::InUse;
+        }
+    }
+    transport.OpenDevice(e.name);
+    if (transport.hasControlHandle())
+        return 0;
+    const QString denied = transport.noAccessPath();
+    if (!denied.isEmpty()) {
+        err << NoAccessMessage(denied) << "\n";
+        return LinkExit::NoAccess;
+    }
+    err << QCoreApplication::translate("QObject", kNotConnected) << "\n";
+    return LinkExit::NoMouse;
+}
+
+int LinkAwakeMouse(QTextStream& err)
+{
+    if (const int code = LinkMouse(err))
+        return code;
+    MouseAsleep() = QueryBattery().asleep();
+    if (MouseAsleep()) {
+        HidTransport::instance().CloseDevice();
+        err << QCoreApplication::translate("QObject", kNotConnected) << "\n";
+        return 1;
+    }
+    return 0;
 }
 
 BatteryReading QueryBattery()

@@ -17,10 +17,9 @@
 
 namespace {
 
-enum Exit { Ok = 0, Failed = 1, Usage = 2, NoMouse = 3 };
+enum Exit { Ok = 0, Failed = 1, Usage = 2 };
 enum Option : unsigned { kSlot = 1, kWrite = 2, kForce = 4 };
 
-const char* const kNotConnected = QT_TRANSLATE_NOOP("QObject", "Mouse is sleeping or not connected.");
 
 using Outcome = ProfileManager::Outcome;
 using Result = ProfileManager::Result;
@@ -183,22 +182,6 @@ bool ParseOptions(const Subcommand& c, const QStringList& args, Request& r, QStr
     return true;
 }
 
-// Finds and opens the mouse as the configurator does at start; the exit code when it cannot be written.
-int OpenAwakeMouse(QTextStream& err)
-{
-    if (!OpenMouse(err)) {
-        err << QCoreApplication::translate("QObject", kNotConnected) << "\n";
-        return NoMouse;
-    }
-    MouseAsleep() = QueryBattery().asleep();
-    if (MouseAsleep()) {
-        HidTransport::instance().CloseDevice();
-        err << QCoreApplication::translate("QObject", kNotConnected) << "\n";
-        return Failed;
-    }
-    return Ok;
-}
-
 // What the tool says when the operation did not go through; the exit code.
 int NotDone(const Outcome& outcome, const Request& r, QTextStream& out, QTextStream& err)
 {
@@ -269,7 +252,7 @@ int ProfileCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         r.slot = session.activeSlot();
     // As set --write: without a mouse awake to take it, nothing is changed.
     if (r.write) {
-        const int opened = OpenAwakeMouse(err);
+        const int opened = LinkAwakeMouse(err);
         if (opened != Ok)
             return opened;
     }

@@ -29,10 +29,9 @@
 
 namespace {
 
-enum Exit { Ok = 0, Failed = 1, Usage = 2, NoMouse = 3 };
+enum Exit { Ok = 0, Failed = 1, Usage = 2 };
 
 const char* const kSendFailed = QT_TRANSLATE_NOOP("QObject", "Send data failed, please try again.");
-const char* const kNotConnected = QT_TRANSLATE_NOOP("QObject", "Mouse is sleeping or not connected.");
 
 
 constexpr int kDebounceMin = 1, kDebounceMax = 255;
@@ -692,16 +691,8 @@ int SetCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     }
 
     if (options.write) {
-        if (!OpenMouse(err)) {
-            err << Translated(kNotConnected) << "\n";
-            return NoMouse;
-        }
-        MouseAsleep() = QueryBattery().asleep();
-        if (MouseAsleep()) {
-            HidTransport::instance().CloseDevice();
-            err << Translated(kNotConnected) << "\n";
-            return Failed;
-        }
+        if (const int code = LinkAwakeMouse(err))
+            return code;
     }
 
     const QString notActive = QStringLiteral("stored in profile %1; the mouse gets it when profile %1 is active").arg(slot + 1);
