@@ -404,7 +404,7 @@ int VirtualMouse::releaseNumber(const QString& path) const
     std::lock_guard<std::mutex> lock(m_mutex);
     Identity id;
     Collection collection;
-    if (!resolvePath(path, &id, &collection) || !state(id).present || m_accessDenied)
+    if (!resolvePath(path, &id, &collection) || !state(id).present)
         return -1;
     return state(id).release;
 }
@@ -422,7 +422,7 @@ int VirtualMouse::openHandle(const QString& path)
     std::lock_guard<std::mutex> lock(m_mutex);
     Identity id;
     Collection collection;
-    if (!resolvePath(path, &id, &collection) || !state(id).present)
+    if (!resolvePath(path, &id, &collection) || !state(id).present || m_accessDenied)
         return -1;
     Handle handle;
     handle.identity = id;

@@ -4,6 +4,7 @@
 #include "ConfigPage.h"
 #include "DpiEncoding.h"
 #include "GlobalConfig.h"
+#include "DeviceLock.h"
 #include "HidTransport.h"
 #include "MousecfgWidget.h"
 #include "MouseSession.h"
@@ -53,6 +54,7 @@ private slots:
     void cleanup();
     void startsConnected();
     void startWithoutMouseWarns();
+    void noAccessAndMouseInUse();
     void batteryDisplay_data();
     void batteryDisplay();
     void statusHandling();
@@ -132,6 +134,40 @@ void MousecfgWidgetTest::startsConnected()
     QCOMPARE(window.connectionState(), 2);  // dongle only, not charging
     QCOMPARE(CurrentSettings().names[0], QStringLiteral("Profile 1"));
     QTest::qWait(300);
+    QVERIFY(m_boxes.isEmpty());
+}
+
+void MousecfgWidgetTest::noAccessAndMouseInUse()
+{
+    m_mouse->setAccessDenied(true);
+    {
+        MousecfgWidget window;
+        QCOMPARE(window.batteryText(), QStringLiteral("NO ACCESS"));
+        // Said once, with the udev rule; a write says it again instead of "Send data failed".
+        QTRY_COMPARE(m_boxes.size(), 1);
+        QVERIFY(m_boxes[0].contains(QLatin1String("70-mousecfg.rules")));
+        QVERIFY(MouseSession::instance().setReportRate(-1, 2).ok);
+        window.onApply();
+        QCOMPARE(m_boxes.size(), 2);
+        QVERIFY(m_boxes[1].contains(QLatin1String("No permission to use the mouse")));
+        QCOMPARE(ConfigDiff(), 1);
+    }
+    m_mouse->setAccessDenied(false);
+    m_boxes.clear();
+
+    // Another program has the mouse: the window waits for it, then links.
+    auto other = std::make_unique<DeviceLock>(
+        DeviceLock::MouseLockName(QStringLiteral("X8 Wireless"), ActiveHidBackendIdentity()));
+    QVERIFY(other->lock());
+    MousecfgWidget window;
+    QCOMPARE(window.batteryText(), QStringLiteral("IN USE"));
+    QVERIFY(!HidTransport::instance().hasControlHandle());
+    other.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(HidTransport::instance().hasControlHandle(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(window.batteryText().endsWith(QLatin1Char('%')), 3000);
+    // Now the window holds it: a command-line write would be refused.
+    DeviceLock command(DeviceLock::MouseLockName(QStringLiteral("X8 Wireless"), ActiveHidBackendIdentity()));
+    QVERIFY(!command.lock());
     QVERIFY(m_boxes.isEmpty());
 }
 

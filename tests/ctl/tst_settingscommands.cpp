@@ -6,7 +6,9 @@
 #include "Descriptor.h"
 #include "DpiEncoding.h"
 #include "GlobalConfig.h"
+#include "DeviceLock.h"
 #include "HidTransport.h"
+#include "MouseLink.h"
 #include "SettingsRecord.h"
 #include "TarnGetBatteryThread.h"
 #include "VirtualHidBackend.h"
@@ -105,8 +107,8 @@ private slots:
 
     void setWriteLandsInMouse_data();
     void setWriteLandsInMouse();
-    void setWriteWithoutMouseStoresNothing();
-    void setWriteToSleepingMouseStoresNothing();
+    void setWriteRefusedStoresNothing_data();
+    void setWriteRefusedStoresNothing();
     void setWriteFailureKeepsDiff();
 
 private:
@@ -143,7 +145,7 @@ void TestSettingsCommands::init()
 
 void TestSettingsCommands::cleanup()
 {
-    HidTransport::instance().CloseDevice();
+    ReleaseMouseLink();
     SetHidBackend(nullptr);
     m_backend.reset();
     m_mouse.reset();
@@ -668,27 +670,40 @@ void TestSettingsCommands::setWriteLandsInMouse()
     QCOMPARE(m_mouse->counters().writesPerCommand.value(VirtualMouse::CmdWriteSession), 0);
 }
 
-void TestSettingsCommands::setWriteWithoutMouseStoresNothing()
+void TestSettingsCommands::setWriteRefusedStoresNothing_data()
 {
-    plugVirtualMouse();
-    m_mouse->unplug(VirtualMouse::Identity::Dongle);
-    m_mouse->unplug(VirtualMouse::Identity::Cable);
-    const QMap<QString, QByteArray> before = storedBytes();
-    const Run r = Set(Args("rate 500 --write"));
-    QCOMPARE(r.code, 3);
-    QVERIFY(r.err.contains(QLatin1String("Mouse is sleeping or not connected.")));
-    QVERIFY(storedBytes() == before);
+    QTest::addColumn<QString>("mouse");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("absent") << "absent" << 3 << "Mouse is sleeping or not connected.";
+    QTest::newRow("asleep") << "asleep" << 1 << "Mouse is sleeping or not connected.";
+    QTest::newRow("no permission: the rule and its command")
+        << "denied" << 4 << "Install the udev rule 70-mousecfg.rules once, then plug the mouse in again:\n"
+                            "  mousecfgctl udev-rule | sudo tee /etc/udev/rules.d/70-mousecfg.rules";
+    QTest::newRow("in use by another program") << "taken" << 5 << "The mouse is in use by another program (PID ";
 }
 
-void TestSettingsCommands::setWriteToSleepingMouseStoresNothing()
+void TestSettingsCommands::setWriteRefusedStoresNothing()
 {
+    QFETCH(QString, mouse);
+    QFETCH(int, code);
+    QFETCH(QString, message);
     plugVirtualMouse();
-    m_mouse->setAsleep(true);
+    if (mouse == QLatin1String("absent"))
+        m_mouse->unplug(VirtualMouse::Identity::Dongle);
+    m_mouse->setAsleep(mouse == QLatin1String("asleep"));
+    m_mouse->setAccessDenied(mouse == QLatin1String("denied"));
+    DeviceLock other(DeviceLock::MouseLockName(QStringLiteral("X8 Wireless"), ActiveHidBackendIdentity()));
+    if (mouse == QLatin1String("taken"))
+        QVERIFY(other.lock());
+    SetMouseLinkWait(100);
     const QMap<QString, QByteArray> before = storedBytes();
     const Run r = Set(Args("rate 500 --write"));
-    QCOMPARE(r.code, 1);
-    QVERIFY(r.err.contains(QLatin1String("Mouse is sleeping or not connected.")));
+    ReleaseMouseLink();
+    QCOMPARE(r.code, code);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
     QVERIFY(storedBytes() == before);
+    QCOMPARE(m_mouse->counters().writesPerCommand.value(VirtualMouse::CmdSettings), 0);
 }
 
 void TestSettingsCommands::setWriteFailureKeepsDiff()

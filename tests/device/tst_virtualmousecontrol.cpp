@@ -64,6 +64,8 @@ private slots:
     void pendingFaultsHitTheNextExchanges();
     void storedCount_data();
     void storedCount();
+    void movementStream();
+    void accessDeniedIsKeptAndTold();
 
 private:
     QString statePath() const { return m_dir->file(QStringLiteral("state/virtual-mouse.ini")); }
@@ -190,6 +192,42 @@ void VirtualMouseControlTest::storedCount()
     QFETCH(QByteArray, value);
     m_dir->write(QStringLiteral("state/virtual-mouse.ini"), "[Faults]\nZeroAnswer=" + value + "\n");
     QTEST(VirtualMouse(statePath()).pendingFault(Fault::ZeroAnswer), "pending");
+}
+
+void VirtualMouseControlTest::movementStream()
+{
+    VirtualMouse mouse{QString()};
+    for (const char* refused : {"move 0 1", "move 1001 1", "move 1000 -1", "move 1000", "move fast 1"})
+        QVERIFY2(!ApplyVirtualMouseCommand(mouse, QString::fromLatin1(refused).split(QLatin1Char(' '))).ok, refused);
+    QVERIFY(ApplyVirtualMouseCommand(mouse, {QStringLiteral("move"), QStringLiteral("1000"), QStringLiteral("5")}).ok);
+    QTRY_VERIFY_WITH_TIMEOUT(mouse.counters().sentReports >= 200, 5000);
+    QVERIFY(mouse.isMoving());
+    // 0 seconds stops it; nothing follows.
+    QVERIFY(ApplyVirtualMouseCommand(mouse, {QStringLiteral("move"), QStringLiteral("1000"), QStringLiteral("0")}).ok);
+    QVERIFY(!mouse.isMoving());
+    const int sent = mouse.counters().sentReports;
+    QTest::qWait(50);
+    QCOMPARE(mouse.counters().sentReports, sent);
+}
+
+void VirtualMouseControlTest::accessDeniedIsKeptAndTold()
+{
+    {
+        VirtualMouse mouse(statePath());
+        QVERIFY(ApplyVirtualMouseCommand(mouse, {QStringLiteral("access"), QStringLiteral("deny")}).ok);
+    }
+    {
+        // The next program on that state file finds the mouse but may not open it.
+        StatefulMouse m(statePath());
+        HidTransport& t = HidTransport::instance();
+        QVERIFY(t.table().entries[0].found[1]);
+        QVERIFY(!t.hasControlHandle());
+        QCOMPARE(t.noAccessPath(), m.mouse->mousePath(VirtualMouse::Identity::Dongle));
+        QVERIFY(ApplyVirtualMouseCommand(*m.mouse, {QStringLiteral("access"), QStringLiteral("allow")}).ok);
+    }
+    StatefulMouse m(statePath());
+    QVERIFY(HidTransport::instance().hasControlHandle());
+    QVERIFY(HidTransport::instance().noAccessPath().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(VirtualMouseControlTest)

@@ -15,7 +15,7 @@ namespace {
 
 const char* const kNotConnected = QT_TRANSLATE_NOOP("QObject", "Mouse is sleeping or not connected.");
 // Long enough for another command's write to end; the configurator never lets go.
-constexpr int kLockWaitMs = 5000;
+int g_lockWaitMs = 5000;
 
 std::unique_ptr<DeviceLock>& Lock()
 {
@@ -38,11 +38,12 @@ int LinkMouse(QTextStream& err)
         err << QCoreApplication::translate("QObject", kNotConnected) << "\n";
         return LinkExit::NoMouse;
     }
-    if (!Lock()) {
-        Lock() = std::make_unique<DeviceLock>(
-            DeviceLock::MouseLockName(QString::fromLatin1(e.name), ActiveHidBackendIdentity()));
+    auto wanted = std::make_unique<DeviceLock>(
+        DeviceLock::MouseLockName(QString::fromLatin1(e.name), ActiveHidBackendIdentity()));
+    if (!Lock() || Lock()->path() != wanted->path()) {
+        Lock() = std::move(wanted);
         const bool window = Lock()->holder().endsWith(QLatin1String(" mousecfg"));
-        if (!Lock()->lock(window ? 0 : kLockWaitMs)) {
+        if (!Lock()->lock(window ? 0 : g_lockWaitMs)) {
             const QString holder = Lock()->holder();
             Lock().reset();
             err << "The mouse is in use by another program"
@@ -62,6 +63,14 @@ int LinkMouse(QTextStream& err)
     err << QCoreApplication::translate("QObject", kNotConnected) << "\n";
     return LinkExit::NoMouse;
 }
+
+void ReleaseMouseLink()
+{
+    HidTransport::instance().CloseDevice();
+    Lock().reset();
+}
+
+void SetMouseLinkWait(int milliseconds) { g_lockWaitMs = qMax(0, milliseconds); }
 
 int LinkAwakeMouse(QTextStream& err)
 {

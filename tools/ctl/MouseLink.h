@@ -28,5 +28,9 @@ int LinkMouse(QTextStream& err);
 // LinkMouse, then one battery query: 0 when the mouse is awake; a sleeping one is closed
 // again with "Mouse is sleeping or not connected." and 1.
 int LinkAwakeMouse(QTextStream& err);
+// Closes the mouse and lets other programs have it (the tool's exit does the same).
+void ReleaseMouseLink();
+// How long LinkMouse waits for another command to let go of the mouse (default 5 s).
+void SetMouseLinkWait(int milliseconds);
 // One battery query and its answer, read past the mouse's own reports.
 BatteryReading QueryBattery();
