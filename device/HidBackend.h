@@ -42,6 +42,9 @@ public:
     virtual int releaseNumber(const QString& path) = 0;       // -1 when no device has that path
     // Whether opening this path fails because the user may not (a node without the udev rule).
     virtual bool accessDenied(const QString& path) { (void)path; return false; }
+    // Ends every read now waiting on this backend's handles early (it returns 0). Backends
+    // whose reads a signal interrupts need nothing here.
+    virtual void wakeReaders() {}
 };
 
 // The backend of this process: the virtual mouse when MOUSECFG_DEVICE=virtual, else hidapi.

@@ -9,6 +9,8 @@
 #include <QMutexLocker>
 #include <QSet>
 #include <array>
+#include <csignal>
+#include <mutex>
 
 Q_LOGGING_CATEGORY(lcPoller, "mousecfg.poller", QtWarningMsg)
 
@@ -18,6 +20,45 @@ constexpr int kBufferSize = 64;
 constexpr int kLastCycle = 57;
 
 std::atomic<quint8> g_firmwareFlag{0};
+// Pollers waiting for the handle. A poller relocks it right after each read, which would
+// starve another one (a new poller while an old one ends): it steps aside while one waits.
+std::atomic<int> g_waitingPollers{0};
+
+class PollerHandleLock
+{
+public:
+    explicit PollerHandleLock(QMutex& mutex) : m_mutex(mutex)
+    {
+        ++g_waitingPollers;
+        m_mutex.lock();
+        --g_waitingPollers;
+    }
+    ~PollerHandleLock() { m_mutex.unlock(); }
+
+private:
+    QMutex& m_mutex;
+};
+
+// A signal whose only job is to end the poller's wait in the HID library's read (poll()
+// returns EINTR), so that stop() takes effect at once however long the read was to last.
+int WakeSignal()
+{
+    static int signal = 0;
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        const int candidate = SIGRTMIN + 4;
+        struct sigaction current {};
+        if (candidate > SIGRTMAX || sigaction(candidate, nullptr, &current) != 0 || current.sa_handler != SIG_DFL)
+            return;  // somebody else uses it: reads then end by their time-out
+        struct sigaction action {};
+        action.sa_handler = [](int) {};
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = 0;  // no SA_RESTART: the read must come back
+        if (sigaction(candidate, &action, nullptr) == 0)
+            signal = candidate;
+    });
+    return signal;
+}
 
 // Every live poller, so a write can stop and join them before its first command.
 QMutex& RegistryLock()
@@ -58,6 +99,12 @@ void TarnGetBatteryThread::stop()
     m_isStop = true;
     QMutexLocker locker(&m_pauseLock);
     m_pauseWake.wakeAll();
+    // A read may wait up to listenReadMs: end it now.
+    if (m_running) {
+        if (const int signal = WakeSignal())
+            pthread_kill(m_thread, signal);
+        ActiveHidBackend().wakeReaders();
+    }
 }
 
 void TarnGetBatteryThread::StopAllAndWait()
@@ -82,7 +129,7 @@ bool TarnGetBatteryThread::Pause(int milliseconds)
 bool TarnGetBatteryThread::Listen(int milliseconds)
 {
     HidTransport& transport = HidTransport::instance();
-    std::array<quint8, kBufferSize> answer{};
+    std::array<quint8, kBufferSize> report{};
     QElapsedTimer clock;
     clock.start();
     while (!m_isStop) {
@@ -90,23 +137,40 @@ bool TarnGetBatteryThread::Listen(int milliseconds)
         if (remaining <= 0)
             return true;
         int read = 0;
+        bool moving = false;
         {
             // One read at a time, so a write waiting for the handle gets it between two.
-            QMutexLocker locker(&transport.handleLock());
+            PollerHandleLock locker(transport.handleLock());
             HidHandle* handle = transport.activeControlHandleLocked();
-            if (!handle)
-                return false;
-            answer.fill(0);
-            read = ReadVendorReport(*handle, answer.data(), kReportLength, qMin(remaining, m_timing.listenReadMs));
+            if (!handle || m_isStop)
+                return false;  // a stop while waiting for the handle found no read to end
+            // Wait for the first report, then take whatever else is queued without waiting.
+            int wait = qMin(remaining, m_timing.listenReadMs);
+            for (;;) {
+                report.fill(0);
+                read = handle->readTimeout(report.data(), kReportLength, wait);
+                if (read <= 0)
+                    break;
+                wait = 0;
+                // The node also carries the mouse's own input reports; only id 5 is ours.
+                if (report[0] != kReportId)
+                    moving = true;
+                else if (report[3] == Command::StatusReport)
+                    HandleStatusReport(report.data());
+                else if (report[3] == Command::QueryBattery)
+                    HandleBatteryAnswer(report.data());
+            }
         }
         if (read < 0) {
             qCDebug(lcPoller) << "Unable to read a feature report 1.";
             return Pause(m_timing.afterReadErrorMs);
         }
-        if (read > 0 && answer[3] == Command::StatusReport)
-            HandleStatusReport(answer.data());
-        else if (read > 0 && answer[3] == Command::QueryBattery)
-            HandleBatteryAnswer(answer.data());
+        if (g_waitingPollers.load() > 0 && !Pause(1))
+            return false;
+        // A moving mouse sends up to 1000 reports a second: reading them in batches costs
+        // a wake-up per batch, not per report, and the queue of 64 never fills meanwhile.
+        if (moving && !Pause(qMin(m_timing.movingBatchMs, milliseconds - int(clock.elapsed()))))
+            return false;
     }
     return false;
 }
@@ -134,6 +198,21 @@ void TarnGetBatteryThread::HandleStatusReport(const quint8* answer)
 
 void TarnGetBatteryThread::run()
 {
+    WakeSignal();
+    {
+        QMutexLocker locker(&m_pauseLock);
+        m_thread = pthread_self();
+        m_running = !m_isStop;
+    }
+    struct Finished
+    {
+        TarnGetBatteryThread* poller;
+        ~Finished()
+        {
+            QMutexLocker locker(&poller->m_pauseLock);
+            poller->m_running = false;
+        }
+    } finished{this};
     qCDebug(lcPoller) << "poller started";
     HidTransport& transport = HidTransport::instance();
     const Report query = BuildQueryBattery();
@@ -146,7 +225,7 @@ void TarnGetBatteryThread::run()
             int read = 0;
             {
                 // The query and its answer are one unit: no exchange may read in between.
-                QMutexLocker locker(&transport.handleLock());
+                PollerHandleLock locker(transport.handleLock());
                 HidHandle* handle = transport.activeControlHandleLocked();
                 if (!handle)
                     return;

@@ -4,6 +4,7 @@
 #include <QThread>
 #include <QWaitCondition>
 #include <atomic>
+#include <pthread.h>
 
 // Polls the mouse's control collection: a battery query about every 25 s, and between
 // them it keeps reading for the status reports the mouse sends when its own buttons
@@ -20,9 +21,11 @@ public:
         int afterQueryPassMs = 450;
         int afterListenMs = 400;
         int afterReadErrorMs = 450;
-        // Longest single read while listening: each one holds the handle, and fewer wake-ups
-        // keep an idle poller cheap.
-        int listenReadMs = 100;
+        // Longest single read while listening: one read covers a listening period, since each
+        // wake-up costs CPU; a write waits at most this long for the handle.
+        int listenReadMs = 450;
+        // While the mouse moves, queued reports are taken this often (at 1000 Hz, 20 of 64).
+        int movingBatchMs = 20;
     };
 
     explicit TarnGetBatteryThread(QObject* parent = nullptr);
@@ -57,6 +60,9 @@ private:
     void HandleStatusReport(const quint8* answer);
 
     std::atomic<bool> m_isStop{false};
+    // Guarded by m_pauseLock: the running thread, so stop() can interrupt its read.
+    bool m_running = false;
+    pthread_t m_thread{};
     QMutex m_pauseLock;
     QWaitCondition m_pauseWake;
     Timing m_timing;

@@ -66,6 +66,8 @@ bool VirtualHidBackend::accessDenied(const QString& path)
     return m_mouse->accessDenied() && m_mouse->releaseNumber(path) >= 0;
 }
 
+void VirtualHidBackend::wakeReaders() { m_mouse->wakeReaders(); }
+
 VirtualHidBackend& VirtualHidBackend::Process()
 {
     // Built on first use so that tests and tools can set the environment first.

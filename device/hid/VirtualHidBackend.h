@@ -20,6 +20,7 @@ public:
     std::unique_ptr<HidHandle> open(const QString& path) override;
     int releaseNumber(const QString& path) override;
     bool accessDenied(const QString& path) override;
+    void wakeReaders() override;
 
     VirtualMouse& mouse() const { return *m_mouse; }
     std::shared_ptr<VirtualMouse> sharedMouse() const { return m_mouse; }

@@ -486,7 +486,10 @@ int VirtualMouse::read(int handle, uint8_t* data, size_t length, int millisecond
     const bool blocking = milliseconds < 0;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(blocking ? 0 : milliseconds);
     std::unique_lock<std::mutex> lock(m_mutex);
+    const quint64 wakeGeneration = m_wakeGeneration;
     for (;;) {
+        if (m_wakeGeneration != wakeGeneration)
+            return 0;
         const auto it = m_handles.find(handle);
         if (it == m_handles.end() || !handleAlive(*it))
             return -1;
@@ -515,6 +518,13 @@ int VirtualMouse::read(int handle, uint8_t* data, size_t length, int millisecond
         else
             m_reportQueued.wait_until(lock, wake);
     }
+}
+
+void VirtualMouse::wakeReaders()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_wakeGeneration;
+    m_reportQueued.notify_all();
 }
 
 int VirtualMouse::openHandleCount() const

@@ -124,6 +124,8 @@ public:
     int read(int handle, uint8_t* data, size_t length, int milliseconds);
     int openHandleCount() const;
     int queuedReports(int handle) const;
+    // Ends every read now waiting early, with 0, as a signal ends a read on a real node.
+    void wakeReaders();
 
     // Battery and power.
     void setBattery(quint16 value, bool charging);
@@ -294,6 +296,7 @@ private:
     int m_answerDelay = 0;
     QFile m_trace;
     bool m_accessDenied = false;
+    quint64 m_wakeGeneration = 0;
 
     // The movement stream has its own lock: it sends through the public calls.
     mutable std::mutex m_moverMutex;

@@ -166,9 +166,9 @@ void TestUhidMouse::parse_data()
     QTest::newRow("status level 9") << "status 1 9 1" << K::Invalid << 0;
     QTest::newRow("status rate 256") << "status 1 1 256" << K::Invalid << 0;
     QTest::newRow("movement 0") << "movement 0" << K::Movement << 0;
-    QTest::newRow("movement 10000") << "movement 10000" << K::Movement << 10000;
+    QTest::newRow("movement 1000") << "movement 1000" << K::Movement << 1000;
     QTest::newRow("movement -1") << "movement -1" << K::Invalid << 0;
-    QTest::newRow("movement 10001") << "movement 10001" << K::Invalid << 0;
+    QTest::newRow("movement 1001") << "movement 1001" << K::Invalid << 0;
     QTest::newRow("trace off") << "trace" << K::Trace << 0;
     QTest::newRow("trace to a file") << "trace /tmp/x" << K::Trace << 0;
     QTest::newRow("save") << "save" << K::Save << 0;
@@ -223,7 +223,7 @@ void TestUhidMouse::outputReportIsAnswered()
     mouse.setBattery(0x1234, true);
     QStringList log;
     UhidMouse front(mouse, [&log](const QString& line) { log << line; });
-    front.setMovementInterval(0);
+    front.setMovementRate(0);
     front.adoptChannel(kernel.takeFrontEnd());
     QVERIFY(front.plug(VirtualMouse::Identity::Dongle));
     QVERIFY(kernel.next());
@@ -251,7 +251,7 @@ void TestUhidMouse::featureReportsAreRefused()
     QVERIFY(kernel.valid());
     VirtualMouse mouse(QString{});
     UhidMouse front(mouse, [](const QString&) {});
-    front.setMovementInterval(0);
+    front.setMovementRate(0);
     front.adoptChannel(kernel.takeFrontEnd());
     QVERIFY(front.plug(VirtualMouse::Identity::Dongle));
     QVERIFY(kernel.next());
@@ -283,7 +283,7 @@ void TestUhidMouse::injectedUnplugDestroysTheDevice()
     VirtualMouse mouse(QString{});
     QStringList log;
     UhidMouse front(mouse, [&log](const QString& line) { log << line; });
-    front.setMovementInterval(0);
+    front.setMovementRate(0);
     front.adoptChannel(kernel.takeFrontEnd());
     QVERIFY(front.plug(VirtualMouse::Identity::Dongle));
     QVERIFY(kernel.next());
@@ -325,7 +325,7 @@ void TestUhidMouse::switchChangesIdentity()
     VirtualMouse mouse(QString{});
     QStringList log;
     UhidMouse front(mouse, [&log](const QString& line) { log << line; });
-    front.setMovementInterval(0);
+    front.setMovementRate(0);
     front.adoptChannel(kernel.takeFrontEnd());
     QVERIFY(front.plug(VirtualMouse::Identity::Dongle));
     QVERIFY(kernel.next());
@@ -352,7 +352,7 @@ void TestUhidMouse::movementReportsGoOut()
     QVERIFY(kernel.valid());
     VirtualMouse mouse(QString{});
     UhidMouse front(mouse, [](const QString&) {});
-    front.setMovementInterval(1);
+    front.setMovementRate(1000);
     front.adoptChannel(kernel.takeFrontEnd());
     QVERIFY(front.plug(VirtualMouse::Identity::Dongle));
     QVERIFY(kernel.next());

@@ -44,6 +44,8 @@ private slots:
     void sleepingMouseFailsWrite();
     void unpluggedMouseFailsWrite();
     void batteryPrintsPercentage();
+    void listenServesTheMovingVirtualMouse();
+    void noAccessNamesTheRule();
     void selectSetsActiveProfile_data();
     void selectSetsActiveProfile();
 
@@ -278,6 +280,66 @@ void TestMousecfgctl::batteryPrintsPercentage()
     QCOMPARE(r.code, 0);
     QVERIFY2(r.out.contains(QLatin1String("Battery: 70%")), qPrintable(r.out));
     QVERIFY(r.out.contains(QLatin1String("Charging: no")));
+}
+
+void TestMousecfgctl::listenServesTheMovingVirtualMouse()
+{
+    QProcess listen;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MOUSECFG_APP_DIR"), m_dir->path());
+    env.insert(QStringLiteral("MOUSECFG_DEVICE"), QStringLiteral("virtual"));
+    env.insert(QStringLiteral("MOUSECFG_VIRTUAL_STATE"), path(QStringLiteral("vm.ini")));
+    listen.setProcessEnvironment(env);
+    listen.start(QStringLiteral(MOUSECFG_CTL), {QStringLiteral("listen"), QStringLiteral("30")});
+    QByteArray heard;
+    const auto hears = [&](const QByteArray& text, int count) {
+        heard += listen.readAllStandardOutput();
+        return heard.count(text) >= count;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(hears("battery: ", 1), 10000);
+
+    // listen holds the virtual mouse, so it serves the commands: movement at 1000 Hz, and
+    // the status and battery reports sent meanwhile all arrive, in order.
+    Run r = run({QStringLiteral("virtual"), QStringLiteral("move"), QStringLiteral("1000"), QStringLiteral("20")});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(!r.out.contains(QLatin1String("No program")), qPrintable(r.out));
+    QStringList expected;
+    for (int i = 0; i < 10; ++i) {
+        const int profile = i % 5 + 1, level = i % 6 + 1;
+        QCOMPARE(run({QStringLiteral("virtual"), QStringLiteral("status"), QString::number(profile),
+                      QString::number(level), QStringLiteral("1")}).code, 0);
+        expected << QStringLiteral("status: profile %1, DPI level %2, report rate 1000 Hz").arg(profile).arg(level);
+        if (i % 5 == 4)
+            QCOMPARE(run({QStringLiteral("virtual"), QStringLiteral("battery"), QStringLiteral("3993")}).code, 0);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(hears("status: ", 10), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(hears("battery: 70%", 2), 10000);
+    listen.terminate();
+    listen.waitForFinished(5000);
+    QStringList statuses;
+    for (const QByteArray& line : heard.split('\n'))
+        if (line.startsWith("status: "))
+            statuses << QString::fromLatin1(line.split(',').mid(0, 3).join(','));
+    QCOMPARE(statuses, expected);
+}
+
+void TestMousecfgctl::noAccessNamesTheRule()
+{
+    QCOMPARE(run({QStringLiteral("virtual"), QStringLiteral("access"), QStringLiteral("deny")}).code, 0);
+    const Run devices = run({QStringLiteral("devices")});
+    QCOMPARE(devices.code, 4);
+    QVERIFY2(devices.out.contains(QLatin1String(" (no access)")), qPrintable(devices.out));
+    for (const char* command : {"battery", "write"}) {
+        const Run r = run({QLatin1String(command)});
+        QCOMPARE(r.code, 4);
+        QVERIFY2(r.err.contains(QLatin1String("mousecfgctl udev-rule | sudo tee /etc/udev/rules.d/70-mousecfg.rules")),
+                 qPrintable(r.err));
+    }
+    const Run rule = run({QStringLiteral("udev-rule")});
+    QCOMPARE(rule.code, 0);
+    QVERIFY(rule.out.contains(QLatin1String("TAG+=\"uaccess\"")));
+    QCOMPARE(run({QStringLiteral("virtual"), QStringLiteral("access"), QStringLiteral("allow")}).code, 0);
+    QCOMPARE(run({QStringLiteral("battery")}).code, 0);
 }
 
 void TestMousecfgctl::selectSetsActiveProfile_data()

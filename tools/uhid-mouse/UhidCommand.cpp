@@ -71,8 +71,8 @@ UhidCommand UhidCommand::Parse(const QString& line)
         return command;
     }
     if (verb == QLatin1String("movement") && args == 1) {
-        if (!ReadNumber(words[1], 0, MaxMovementMs, &command.value))
-            return Invalid(QStringLiteral("movement: 0-%1 ms").arg(MaxMovementMs));
+        if (!ReadNumber(words[1], 0, MaxMovementHz, &command.value))
+            return Invalid(QStringLiteral("movement: 0-%1 Hz").arg(MaxMovementHz));
         command.kind = Kind::Movement;
         return command;
     }

@@ -13,7 +13,7 @@ struct UhidCommand
         UnplugAfter,    // unplug-after WRITES
         Battery,        // battery VALUE [charging]
         Status,         // status PROFILE LEVEL RATE (1-based, like mousecfgctl)
-        Movement,       // movement MILLISECONDS (0 stops)
+        Movement,       // movement HZ (reports per second, 0 stops)
         Trace,          // trace [PATH] (no path stops tracing)
         Save,           // save
         Quit,           // quit
@@ -21,12 +21,12 @@ struct UhidCommand
 
     static constexpr int MaxLineLength = 1024;
     static constexpr int MaxUnplugWrites = 100000;
-    static constexpr int MaxMovementMs = 10000;
+    static constexpr int MaxMovementHz = 1000;
 
     Kind kind = Kind::Invalid;
     bool cable = false;     // Plug
     bool charging = false;  // Battery
-    int value = 0;          // UnplugAfter writes, Battery value, Movement interval, Status profile
+    int value = 0;          // UnplugAfter writes, Battery value, Movement rate, Status profile
     int level = 0;          // Status
     int rate = 0;           // Status
     QString path;           // Trace

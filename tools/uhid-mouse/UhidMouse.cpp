@@ -152,7 +152,7 @@ bool UhidMouse::plug(VirtualMouse::Identity identity)
     m_handle = m_mouse.openHandle(m_mouse.controlPath(identity));
     m_identity = identity;
     m_plugged = true;
-    m_nextMovement = Clock::now() + std::chrono::milliseconds(m_movementMs);
+    m_nextMovement = Clock::now() + m_movementPeriod;
     m_log(QStringLiteral("created %1 %2:%3")
               .arg(QLatin1String(IdentityName(identity)))
               .arg(VendorId, 4, 16, QLatin1Char('0'))
@@ -172,10 +172,11 @@ void UhidMouse::unplug()
     m_log(QStringLiteral("destroyed %1").arg(QLatin1String(IdentityName(m_identity))));
 }
 
-void UhidMouse::setMovementInterval(int milliseconds)
+void UhidMouse::setMovementRate(int hz)
 {
-    m_movementMs = std::clamp(milliseconds, 0, UhidCommand::MaxMovementMs);
-    m_nextMovement = Clock::now() + std::chrono::milliseconds(m_movementMs);
+    hz = std::clamp(hz, 0, UhidCommand::MaxMovementHz);
+    m_movementPeriod = std::chrono::microseconds(hz > 0 ? 1000000 / hz : 0);
+    m_nextMovement = Clock::now() + m_movementPeriod;
 }
 
 void UhidMouse::handleEvent(const uhid_event& event)
@@ -278,14 +279,17 @@ bool UhidMouse::execute(const UhidCommand& command, QString* why)
         m_mouse.unplugAfterWrites(command.value);
         return true;
     case Kind::Battery:
+        // The mouse tells the host at once when its battery or charging state changes.
         m_mouse.setBattery(quint16(command.value), command.charging);
+        m_mouse.sendBatteryReport();
+        forwardQueued();
         return true;
     case Kind::Status:
         m_mouse.sendStatusReport(quint8(command.value - 1), quint8(command.level - 1), quint8(command.rate), 0);
         forwardQueued();
         return true;
     case Kind::Movement:
-        setMovementInterval(command.value);
+        setMovementRate(command.value);
         return true;
     case Kind::Trace:
         m_mouse.setTraceFile(command.path);
@@ -348,18 +352,25 @@ bool UhidMouse::run(int controlFd)
     auto event = NewEvent(0);
     m_quit = false;
     while (!m_quit) {
-        int timeout = -1;
-        if (m_plugged && m_movementMs > 0) {
-            const auto now = Clock::now();
+        timespec timeout{};
+        timespec* wait = nullptr;
+        if (m_plugged && m_movementPeriod.count() > 0) {
+            auto now = Clock::now();
             if (now >= m_nextMovement) {
                 sendMovement();
-                m_nextMovement = now + std::chrono::milliseconds(m_movementMs);
+                // Fixed times keep the rate; after a stall the stream starts again from now.
+                m_nextMovement += m_movementPeriod;
+                if (m_nextMovement <= now)
+                    m_nextMovement = now + m_movementPeriod;
             }
-            timeout = int(std::chrono::duration_cast<std::chrono::milliseconds>(m_nextMovement - now).count());
-            timeout = std::clamp(timeout, 0, m_movementMs);
+            const auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(m_nextMovement - now);
+            const long long ns = std::clamp<long long>(left.count(), 0, 1000000000LL);
+            timeout.tv_sec = time_t(ns / 1000000000LL);
+            timeout.tv_nsec = long(ns % 1000000000LL);
+            wait = &timeout;
         }
         pollfd fds[2] = {{m_fd, POLLIN, 0}, {controlFd, POLLIN, 0}};
-        const int ready = ::poll(fds, controlFd >= 0 ? 2 : 1, timeout);
+        const int ready = ::ppoll(fds, controlFd >= 0 ? 2 : 1, wait, nullptr);
         if (ready < 0) {
             if (errno == EINTR)
                 continue;

@@ -21,7 +21,7 @@ public:
     static constexpr quint16 VendorId = 0x248A;
     static constexpr quint16 DongleProductId = 0xFA02;
     static constexpr quint16 CableProductId = 0xFB01;
-    static constexpr int DefaultMovementMs = 20;
+    static constexpr int DefaultMovementHz = 50;
 
     using Log = std::function<void(const QString&)>;
 
@@ -39,7 +39,8 @@ public:
     void unplug();
     bool isPlugged() const { return m_plugged; }
     VirtualMouse::Identity identity() const { return m_identity; }
-    void setMovementInterval(int milliseconds);
+    // Movement reports per second, as a hand moving the mouse sends them; 0 for none.
+    void setMovementRate(int hz);
 
     // Serves the device and the control channel until "quit"; false on a fatal error.
     bool run(int controlFd);
@@ -66,7 +67,7 @@ private:
     bool m_quit = false;
     VirtualMouse::Identity m_identity = VirtualMouse::Identity::Dongle;
     int m_handle = -1;
-    int m_movementMs = DefaultMovementMs;
+    std::chrono::microseconds m_movementPeriod{1000000 / DefaultMovementHz};  // 0: no movement
     int m_movementStep = 0;
     Clock::time_point m_nextMovement;
     int m_commandNumber = 0;

@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Serves the virtual mouse through /dev/uhid. Control lines on --control: plug dongle|cable, unplug, "
-        "switch, unplug-after WRITES, battery VALUE [charging], status PROFILE LEVEL RATE, movement MS, "
+        "switch, unplug-after WRITES, battery VALUE [charging], status PROFILE LEVEL RATE, movement HZ, "
         "trace [PATH], save, quit."));
     parser.addHelpOption();
     const QCommandLineOption identityOption(QStringLiteral("identity"), QStringLiteral("dongle or cable (default dongle)."),
@@ -27,9 +27,9 @@ int main(int argc, char** argv)
                                          QStringLiteral("path"));
     const QCommandLineOption controlOption(QStringLiteral("control"), QStringLiteral("FIFO carrying control lines."),
                                            QStringLiteral("path"));
-    const QCommandLineOption movementOption(QStringLiteral("movement-ms"),
-                                            QStringLiteral("Interval of movement reports, 0 for none."),
-                                            QStringLiteral("ms"), QString::number(UhidMouse::DefaultMovementMs));
+    const QCommandLineOption movementOption(QStringLiteral("movement-hz"),
+                                            QStringLiteral("Movement reports per second (up to 1000), 0 for none."),
+                                            QStringLiteral("hz"), QString::number(UhidMouse::DefaultMovementHz));
     const QCommandLineOption uhidOption(QStringLiteral("uhid"), QStringLiteral("The uhid device node."),
                                         QStringLiteral("path"), QStringLiteral("/dev/uhid"));
     parser.addOptions({identityOption, stateOption, traceOption, controlOption, movementOption, uhidOption});
@@ -42,9 +42,9 @@ int main(int argc, char** argv)
         return 2;
     }
     bool ok = false;
-    const int movementMs = parser.value(movementOption).toInt(&ok);
-    if (!ok || movementMs < 0 || movementMs > UhidCommand::MaxMovementMs) {
-        err << "--movement-ms: 0-" << UhidCommand::MaxMovementMs << "\n";
+    const int movementHz = parser.value(movementOption).toInt(&ok);
+    if (!ok || movementHz < 0 || movementHz > UhidCommand::MaxMovementHz) {
+        err << "--movement-hz: 0-" << UhidCommand::MaxMovementHz << "\n";
         return 2;
     }
 
@@ -57,7 +57,7 @@ int main(int argc, char** argv)
 
     QTextStream out(stdout);
     UhidMouse front(mouse, [&out](const QString& line) { out << line << Qt::endl; });
-    front.setMovementInterval(movementMs);
+    front.setMovementRate(movementHz);
     if (!front.open(parser.value(uhidOption)))
         return 1;
 
