@@ -206,6 +206,16 @@ void TarnPointSpeed::storeEdits()
     options.Wake = m_wake;
     options.SensorMode = m_sensorMode;
     MouseSession& session = MouseSession::instance();
+    // What this arrangement does not show keeps its stored value.
+    const SensorOptions stored = MouseSession::OptionsOf(session.current());
+    if (m_syncBox->isHidden())
+        options.Sync = stored.Sync;
+    if (m_lift1->isHidden())
+        options.LiftHigh = stored.LiftHigh;
+    if (m_angleBox->isHidden())
+        options.AngleValue = stored.AngleValue;
+    if (m_jitterBox->isHidden())
+        options.Jitter = stored.Jitter;
     session.setSensorOptions(options);
     session.setPointerSpeed(-1, m_mousespeed, m_scrollspeed);
 }

@@ -185,21 +185,21 @@ void TestKeyDialogs::combo_data()
     QTest::addColumn<SlotList>("held");
     QTest::addColumn<bool>("finished");
 
-    QTest::newRow("right Ctrl then C")
-        << Strokes{{'+', 97}, {'+', 46}} << "RCtr + C" << SlotList{0, 2, 0, 0, 1} << Codes{29, 46}
+    QTest::newRow("right Ctrl then C shows the left Ctrl it stores")
+        << Strokes{{'+', 97}, {'+', 46}} << "LCtr + C" << SlotList{0, 2, 0, 0, 1} << Codes{29, 46}
         << SlotList{0, 2, 0, 0, 1} << false;
     QTest::newRow("right Ctrl + C released: text stays, finished")
-        << Strokes{{'+', 97}, {'+', 46}, {'-', 46}, {'-', 97}} << "RCtr + C" << SlotList{0, 2, 0, 0, 1}
+        << Strokes{{'+', 97}, {'+', 46}, {'-', 46}, {'-', 97}} << "LCtr + C" << SlotList{0, 2, 0, 0, 1}
         << Codes{29, 46} << SlotList{0, 0, 0, 0, 0} << true;
     QTest::newRow("all four modifiers and a key")
         << Strokes{{'+', 42}, {'+', 29}, {'+', 125}, {'+', 56}, {'+', 30}}
         << "LShift + LCtr + LWindows + LAlt + A" << SlotList{1, 1, 1, 1, 1} << Codes{42, 29, 91, 56, 30}
         << SlotList{1, 1, 1, 1, 1} << false;
     QTest::newRow("pressed in another order, shown in slot order")
-        << Strokes{{'+', 100}, {'+', 126}, {'+', 54}, {'+', 111}} << "RShift + RWindows + RAlt + Delete"
+        << Strokes{{'+', 100}, {'+', 126}, {'+', 54}, {'+', 111}} << "LShift + LWindows + LAlt + Delete"
         << SlotList{2, 0, 2, 2, 1} << Codes{42, 91, 56, 83} << SlotList{2, 0, 2, 2, 1} << false;
-    QTest::newRow("both Ctrls held shows the right name")
-        << Strokes{{'+', 29}, {'+', 97}} << "RCtr" << SlotList{0, 3, 0, 0, 0} << Codes{29}
+    QTest::newRow("both Ctrls held shows the stored left name")
+        << Strokes{{'+', 29}, {'+', 97}} << "LCtr" << SlotList{0, 3, 0, 0, 0} << Codes{29}
         << SlotList{0, 3, 0, 0, 0} << false;
     QTest::newRow("right Ctrl let go, left still held")
         << Strokes{{'+', 29}, {'+', 97}, {'-', 97}, {'+', 46}} << "LCtr + C" << SlotList{0, 1, 0, 0, 1}
@@ -268,8 +268,8 @@ void TestKeyDialogs::comboPreset_data()
         << QVector<KeyInfo>{Entry(0xE1, true), Entry(0xE0, true), Entry(0x06, true), Entry(0x06, false),
                             Entry(0xE0, false), Entry(0xE1, false)}
         << "LShift + LCtr + C" << SlotList{1, 1, 0, 0, 1} << Codes{42, 29, 46};
-    QTest::newRow("right Ctrl entry names the right key")
-        << 7 << QVector<KeyInfo>{Entry(0xE4, true), Entry(0xE4, false)} << "RCtr" << SlotList{0, 2, 0, 0, 0}
+    QTest::newRow("right Ctrl entry shows the left key it is stored as")
+        << 7 << QVector<KeyInfo>{Entry(0xE4, true), Entry(0xE4, false)} << "LCtr" << SlotList{0, 2, 0, 0, 0}
         << Codes{29};
     QTest::newRow("sixth entry is not read")
         << 7
