@@ -669,6 +669,29 @@ QString MouseSession::lastWriteError() const { return m_lastWriteError.text(); }
 
 void MouseSession::cancel() { CurrentSettings() = m_applied; }
 
+bool MouseSession::hasUnappliedEdits() const
+{
+    SettingsRecord edited = CurrentSettings();
+    SettingsRecord applied = m_applied;
+    if (edited.ProfileID != applied.ProfileID || edited.names != applied.names)
+        return true;
+    // The same macro under the same name is no edit; the comparison must not take the
+    // macro files' changed flags, which the next write needs.
+    for (int p = 0; p < kProfileCount; ++p)
+        for (int r = 0; r < kButtonCount; ++r) {
+            ButtonRecord& a = edited.profiles[p].BUTTON_INFO[r];
+            ButtonRecord& b = applied.profiles[p].BUTTON_INFO[r];
+            if (IsMacroBinding(a) && a.Fun == b.Fun && a.macroname == b.macroname)
+                a.Fun = b.Fun = 0;
+        }
+    for (int p = 0; p < kProfileCount; ++p) {
+        edited.ProfileID = applied.ProfileID = quint8(p);
+        if (CompareSettings(edited, applied) != 0)
+            return true;
+    }
+    return false;
+}
+
 void MouseSession::resetProfile() { resetProfile(-1); }
 
 void MouseSession::resetProfile(int slot)

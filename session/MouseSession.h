@@ -124,6 +124,8 @@ public:
     bool store();
     // Back to the record last applied.
     void cancel();
+    // True when the record being edited differs from the one last applied.
+    bool hasUnappliedEdits() const;
     // RESET and Reset All change the record; the caller applies (Reset All with writeAll).
     void resetProfile();
     // RESET of one slot (-1 the active one), keeping its name; the caller stores or applies.

@@ -586,8 +586,12 @@ void MacroDialog::retranslateTexts()
     m_deleteButton->setText(QObject::tr("DELETE"));
     m_renameButton->setText(QObject::tr("CHANGE NAME"));
     m_mouseActionButton->setText(QObject::tr("MOUSE ACTION"));
-    m_noteLabel->setText(QObject::tr("Only keys typed into this window are recorded."));
-    m_noteLabel->setVisible(!m_capture->isSystemWide());
+    // Through XWayland the recorder hears X11 windows only, whatever XInput2 offers.
+    if (IsWaylandSession())
+        m_noteLabel->setText(QObject::tr("Under Wayland only keys typed into X11 windows, this one included, are recorded."));
+    else
+        m_noteLabel->setText(QObject::tr("Only keys typed into this window are recorded."));
+    m_noteLabel->setVisible(IsWaylandSession() || !m_capture->isSystemWide());
     for (int command = 0; command < m_rowButtons.size(); ++command)
         m_rowButtons[command]->setToolTip(QObject::tr(kRowCommands[command].text));
     m_startButton->setText(QObject::tr("START"));
