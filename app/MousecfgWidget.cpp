@@ -595,6 +595,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     if (m_connectedCount == 0) {
         // No mouse, no level: nothing is shown or stored until one reports.
         m_batteryBar->setTextVisible(false);
+        m_batteryBar->setFormat(QString());
         m_batteryBar->setValue(0);
         m_chargingIcon->hide();
         UpdateConnectionState();

@@ -2,6 +2,7 @@
 // flows and their failure messages, plug and unplug, page switching.
 #include "ConfigFiles.h"
 #include "ConfigPage.h"
+#include "Descriptor.h"
 #include "DpiEncoding.h"
 #include "GlobalConfig.h"
 #include "HidTransport.h"
@@ -69,7 +70,9 @@ private slots:
     void storedSettingsChangedElsewhere();
     void osdRecordOnTheSocket();
     void firmwareUpdateRules();
-    void closeWithoutTrayMinimises();
+    void closeWithoutTrayQuits_data();
+    void closeWithoutTrayQuits();
+    void oneConnectionBoxAtATime();
 
 private:
     void copyAppDir();
@@ -343,9 +346,12 @@ void MousecfgWidgetTest::languageSwitch()
 {
     MousecfgWidget window;
     QVERIFY(HasButton(window, QStringLiteral("APPLY")));  // the English translation's capitals
+    const QString title = window.windowTitle();
+    QVERIFY(!title.isEmpty());
     window.switchLanguage(1);
     QVERIFY(HasButton(window, QStringLiteral("Appliquer")));
     QCOMPARE(LangID(), 1);
+    QCOMPARE(window.windowTitle(), title);   // the product's name in every language
     // A language whose translation file is missing keeps the texts shown.
     QFile::remove(m_dir->file(QStringLiteral("lang/mousecfg_en.qm")));
     window.switchLanguage(0);
@@ -493,14 +499,62 @@ void MousecfgWidgetTest::firmwareUpdateRules()
     QCOMPARE(m_boxes.value(1), QStringLiteral("The firmware updater could not be started."));
 }
 
-void MousecfgWidgetTest::closeWithoutTrayMinimises()
+void MousecfgWidgetTest::closeWithoutTrayQuits_data()
 {
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("quits");
+    QTest::newRow("nothing to apply: quits") << false << 0 << true;
+    QTest::newRow("unapplied edit, quit anyway") << true << 1 << true;
+    QTest::newRow("unapplied edit, stay") << true << 0 << false;
+}
+
+void MousecfgWidgetTest::closeWithoutTrayQuits()
+{
+    QFETCH(bool, edited);
+    QFETCH(int, answer);
+    QFETCH(bool, quits);
     MousecfgWidget window;
     window.show();
     QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());  // offscreen has no tray
-    window.close();
-    QVERIFY(window.isVisible());  // still reachable, only minimised
-    QVERIFY(window.isMinimized());
+    // OK and Cancel keep the window reachable: minimised, not hidden.
+    window.onCancel();
+    QVERIFY(window.isVisible() && window.isMinimized());
+    window.showNormal();
+    if (edited)
+        QVERIFY(MouseSession::instance().setReportRate(-1, 8).ok);
+    m_boxes.clear();
+    m_answer = answer;
+    QEventLoop loop;
+    QTimer::singleShot(0, &window, [&window] { window.close(); });
+    QTimer::singleShot(500, &loop, [&loop] { loop.exit(1); });
+    QCOMPARE(loop.exec() == 0, quits);   // quit() ends every running loop with 0
+    QCOMPARE(m_boxes.size(), edited ? 1 : 0);
+}
+
+void MousecfgWidgetTest::oneConnectionBoxAtATime()
+{
+    m_mouse->unplug(Identity::Dongle);
+    const int storedLevel = ConfigBattery();
+    MousecfgWidget* shown = nullptr;
+    TarnMessageBox::SetAnswerHook([this, &shown](TarnMessageBox& box) {
+        m_boxes << box.text1();
+        // A second start and "&Load Config" while the box is open.
+        if (shown && m_boxes.size() == 1) {
+            shown->slotWarning();
+            shown->slotWarning();
+        }
+        return 1;
+    });
+    MousecfgWidget window;
+    shown = &window;
+    QTRY_COMPARE(m_boxes.size(), 1);
+    QTest::qWait(300);
+    QCOMPARE(m_boxes.size(), 1);
+    // No mouse: no battery level shown or stored.
+    QCOMPARE(window.batteryText(), QString());
+    QCOMPARE(ConfigBattery(), storedLevel);
+    QCOMPARE(window.windowTitle(), DescriptorProductName());
 }
 
 QTEST_MAIN(MousecfgWidgetTest)

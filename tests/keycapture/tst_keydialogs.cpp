@@ -94,6 +94,7 @@ private slots:
     void keysPassWhileNoDialogCaptures();
     void altTabReachesTheComboDialog();
     void okNeedsAKey();
+    void desktopNoteOnlyUnderWayland();
     void execHookAnswers();
     void recordingModeLeavesKeysAlone();
     void grabPictures();
@@ -435,6 +436,20 @@ void TestKeyDialogs::altTabReachesTheComboDialog()
     QCOMPARE(dialog.resultCodes(), (Codes{56, 15}));
     QVERIFY(dialog.isVisible());
     dialog.reject();
+}
+
+void TestKeyDialogs::desktopNoteOnlyUnderWayland()
+{
+    const QByteArray session = qgetenv("XDG_SESSION_TYPE");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("XDG_SESSION_TYPE", "x11");
+    QVERIFY(TarnSingleKeyWindow().desktopNote().isEmpty());
+    qputenv("XDG_SESSION_TYPE", "wayland");
+    QVERIFY(TarnComboKeyWindow().desktopNote().contains("shortcuts"));
+    qputenv("XDG_SESSION_TYPE", session);
+    if (!wayland.isEmpty())
+        qputenv("WAYLAND_DISPLAY", wayland);
 }
 
 void TestKeyDialogs::okNeedsAKey()

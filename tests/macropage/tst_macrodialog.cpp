@@ -309,9 +309,23 @@ void TestMacroDialog::loadedSettingsShowInControls()
 
 void TestMacroDialog::noteWhenRecordingIsNotSystemWide()
 {
+    const QByteArray session = qgetenv("XDG_SESSION_TYPE");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("XDG_SESSION_TYPE", "x11");
     auto page = makePage();
     QCOMPARE(child<QLabel>(*page, "noteLabel")->isVisible(), !page->keyCapture()->isSystemWide());
     QVERIFY(!child<QLabel>(*page, "noteLabel")->text().isEmpty());
+    QVERIFY(!child<QLabel>(*page, "noteLabel")->text().contains("Wayland"));
+    // Through XWayland the page says which keys it hears, whatever XInput2 offers.
+    qputenv("XDG_SESSION_TYPE", "wayland");
+    page.reset();
+    auto waylandPage = makePage();
+    QVERIFY(child<QLabel>(*waylandPage, "noteLabel")->isVisible());
+    QVERIFY(child<QLabel>(*waylandPage, "noteLabel")->text().contains("X11"));
+    qputenv("XDG_SESSION_TYPE", session);
+    if (!wayland.isEmpty())
+        qputenv("WAYLAND_DISPLAY", wayland);
 }
 
 // ---- Recording --------------------------------------------------------------------------
