@@ -853,10 +853,9 @@ void MacroDialog::deleteMacro()
         return;
     RemoveMacroName(name);
     DeleteMacroFile(name);
-    if (!bindings.isEmpty()) {
-        session.unbindMacro(name);
+    session.unbindMacro(name);
+    if (!bindings.isEmpty())
         emit BindingsChangedSignal();
-    }
     m_currentName.clear();
     m_dirty = false;
     ReloadMacroList();
@@ -910,11 +909,11 @@ void MacroDialog::changeName()
     if (MacroFileExists(old))
         RenameMacroFile(old, name);
     RenameMacroName(old, name);
-    // The buttons that played the macro play it under its new name.
-    if (!MouseSession::instance().macroBindings(old).isEmpty()) {
-        MouseSession::instance().renameMacroBindings(old, name);
+    // The buttons that played the macro play it under its new name, applied or not.
+    const bool bound = !MouseSession::instance().macroBindings(old).isEmpty();
+    MouseSession::instance().renameMacroBindings(old, name);
+    if (bound)
         emit BindingsChangedSignal();
-    }
     item->setText(name);
     m_nameEdit->setText(name);
     m_currentName = name;

@@ -11,9 +11,16 @@
 #include "OsdMessage.h"
 #include "Pages.h"
 #include "ProfileWriter.h"
+#include "TarnComboKeyWindow.h"
 #include "TarnDPIWindow.h"
+#include "TarnFireKeyWindow.h"
+#include "TarnGunsetDialog.h"
+#include "TarnMacroSelect.h"
 #include "TarnMessageBox.h"
+#include "TarnPushButton.h"
 #include "TarnSingleDPI.h"
+#include "TarnSingleKeyWindow.h"
+#include "TarnSniperWindow.h"
 #include "TarnSlider.h"
 #include "TarnTwoBarSlider.h"
 #include "TestAppDir.h"
@@ -21,10 +28,14 @@
 #include "VirtualMouse.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QLabel>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QtEndian>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
@@ -70,6 +81,7 @@ private slots:
     void storedSettingsChangedElsewhere();
     void osdRecordOnTheSocket();
     void firmwareUpdateRules();
+    void captionsFitInBothLanguages();
     void closeWithoutTrayQuits_data();
     void closeWithoutTrayQuits();
     void oneConnectionBoxAtATime();
@@ -497,6 +509,99 @@ void MousecfgWidgetTest::firmwareUpdateRules()
     m_answer = 1;  // accepted, but no updater ships here: the program says so and keeps running
     window.onFirmwareUpdate();
     QCOMPARE(m_boxes.value(1), QStringLiteral("The firmware updater could not be started."));
+}
+
+namespace {
+
+// Captions a widget shows cut: one-line labels, check boxes and plain buttons narrower
+// than their text. A skinned button that elides shows the whole caption as tool tip.
+QStringList CutCaptions(const QWidget& root)
+{
+    QStringList cut;
+    for (const QWidget* w : root.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&root) || !w->toolTip().isEmpty())
+            continue;
+        const QFontMetrics metrics(w->font());
+        if (qobject_cast<const TarnPushButton*>(w))
+            continue;
+        if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            if (label->wordWrap() || label->text().contains(QLatin1Char('<')) || label->text().isEmpty())
+                continue;
+            if (metrics.horizontalAdvance(label->text()) > label->contentsRect().width())
+                cut << label->text();
+        } else if (const auto* box = qobject_cast<const QCheckBox*>(w)) {
+            if (!box->text().isEmpty() && box->sizeHint().width() > box->width())
+                cut << box->text();
+        } else if (const auto* button = qobject_cast<const QPushButton*>(w)) {
+            if (!button->text().isEmpty() && metrics.horizontalAdvance(button->text()) + 4 > button->width())
+                cut << button->text();
+        }
+    }
+    return cut;
+}
+
+void CopySkin(const QString& appDir)
+{
+    const QString source = QStringLiteral(MOUSECFG_BUILD_APP_DIR "/skin");
+    QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString to = appDir + QStringLiteral("/skin/") + QDir(source).relativeFilePath(from);
+        QDir().mkpath(QFileInfo(to).absolutePath());
+        QFile::copy(from, to);
+    }
+}
+
+} // namespace
+
+void MousecfgWidgetTest::captionsFitInBothLanguages()
+{
+    // Set MOUSECFG_GRAB_DIR to keep a picture of every tab and dialog in both languages.
+    const QString grabs = qEnvironmentVariable("MOUSECFG_GRAB_DIR");
+    CopySkin(m_dir->path());
+    MousecfgWidget window;
+    InstallPages(window);
+    window.show();
+    QStringList cut;
+    for (int lang : {0, 1}) {
+        window.switchLanguage(lang);
+        const QString suffix = lang == 0 ? QStringLiteral("en") : QStringLiteral("fr");
+        for (int tab = 0; tab < MousecfgWidget::TabCount; ++tab) {
+            window.switchPage(tab);
+            for (const QString& text : CutCaptions(window))
+                cut << QStringLiteral("%1 tab %2: %3").arg(suffix).arg(tab).arg(text);
+            if (!grabs.isEmpty())
+                window.grab().save(QStringLiteral("%1/tab%2-%3.png").arg(grabs).arg(tab).arg(suffix));
+        }
+        ButtonRecord button;
+        TarnMacroSelect select(QObject::tr("MACRO SELECT"), button, kMacroFunction, &window);
+        TarnSingleKeyWindow single(&window);
+        TarnComboKeyWindow combo(&window);
+        TarnFireKeyWindow fire(&window);
+        TarnSniperWindow sniper(button, &window);
+        TarnGunsetDialog gun(&window);
+        TarnMessageBox box(TarnMessageBox::Question, QObject::tr("Warning"), QObject::tr("Dongle Disconnect!"),
+                           QString(), &window);
+        const QList<QPair<QWidget*, QString>> dialogs = {{&select, "macroselect"}, {&single, "singlekey"},
+            {&combo, "combokey"}, {&fire, "firekey"}, {&sniper, "sniper"}, {&gun, "gunset"}, {&box, "messagebox"}};
+        for (const auto& dialog : dialogs) {
+            dialog.first->show();
+            for (const QString& text : CutCaptions(*dialog.first))
+                cut << QStringLiteral("%1 %2: %3").arg(suffix, dialog.second, text);
+            if (!grabs.isEmpty())
+                dialog.first->grab().save(QStringLiteral("%1/%2-%3.png").arg(grabs, dialog.second, suffix));
+            dialog.first->hide();
+        }
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    // Eight DPI levels, for a look.
+    if (!grabs.isEmpty()) {
+        const QString descriptor = m_dir->file(QStringLiteral("DefaultProfile.bin"));
+        QSettings(descriptor, QSettings::IniFormat).setValue(QStringLiteral("PROFILE/DPICount"), 8 ^ 13 ^ 5);
+        window.slotWarnClose();
+        window.switchPage(MousecfgWidget::DpiTab);
+        window.grab().save(grabs + QStringLiteral("/dpi8.png"));
+    }
 }
 
 void MousecfgWidgetTest::closeWithoutTrayQuits_data()
