@@ -371,7 +371,7 @@
     <message>
         <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="111"/>
         <source>GUNFILE NAME</source>
-        <translation>NOM DU FICHIER DE RECUL</translation>
+        <translation>NOM DU RECUL</translation>
     </message>
     <message>
         <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="121"/>
@@ -476,12 +476,12 @@
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="238"/>
         <source>Key Response</source>
-        <translation>Réponse des touches</translation>
+        <translation>Réactivité</translation>
     </message>
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="239"/>
         <source>Enable sync</source>
-        <translation>Synchronisation</translation>
+        <translation>Synchro</translation>
     </message>
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="240"/>
@@ -506,12 +506,12 @@
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="244"/>
         <source>Jitter</source>
-        <translation>Anti-tremblement</translation>
+        <translation>Anti-gigue</translation>
     </message>
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="245"/>
         <source>Motion Wake</source>
-        <translation>Réveil au mouvement</translation>
+        <translation>Réveil au geste</translation>
     </message>
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="246"/>
@@ -719,12 +719,12 @@
         <location filename="../../macros/page/MacroDialog.cpp" line="83"/>
         <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="94"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+        <translation>RÉPÉTER TANT QU'ENFONCÉE</translation>
     </message>
     <message>
         <location filename="../../macros/page/MacroDialog.cpp" line="84"/>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+        <translation>RÉPÉTER JUSQU'À NOUVEL APPUI</translation>
     </message>
     <message>
         <location filename="../../macros/page/MacroDialog.cpp" line="570"/>
@@ -780,12 +780,12 @@
     <message>
         <location filename="../../macros/page/MacroDialog.cpp" line="591"/>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>ENREGISTRER LES DÉLAIS ENTRE LES ACTIONS</translation>
+        <translation>ENREGISTRER LES DÉLAIS</translation>
     </message>
     <message>
         <location filename="../../macros/page/MacroDialog.cpp" line="592"/>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>INSÉRER LE DÉLAI PAR DÉFAUT</translation>
+        <translation>DÉLAI PAR DÉFAUT</translation>
     </message>
     <message>
         <location filename="../../macros/page/MacroDialog.cpp" line="593"/>

@@ -593,6 +593,15 @@ void MousecfgWidgetTest::captionsFitInBothLanguages()
             dialog.first->hide();
         }
     }
+    // The sensor options' widest arrangement, in the longer language.
+    QSettings(m_dir->file(QStringLiteral("DefaultProfile.bin")), QSettings::IniFormat)
+        .setValue(QStringLiteral("PROFILE/SyncMode"), 2);
+    window.slotWarnClose();
+    window.switchPage(MousecfgWidget::DpiTab);
+    for (const QString& text : CutCaptions(window))
+        cut << QStringLiteral("fr SyncMode 2: %1").arg(text);
+    if (!grabs.isEmpty())
+        window.grab().save(grabs + QStringLiteral("/tab2-syncmode2-fr.png"));
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     // Eight DPI levels, for a look.
     if (!grabs.isEmpty()) {
@@ -630,10 +639,15 @@ void MousecfgWidgetTest::closeWithoutTrayQuits()
         QVERIFY(MouseSession::instance().setReportRate(-1, 8).ok);
     m_boxes.clear();
     m_answer = answer;
-    QEventLoop loop;
+    // The application's own loop, so that quit() ends it (with 0) and leaves no mark.
+    QTimer stay;
+    stay.setSingleShot(true);
+    connect(&stay, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    stay.start(500);
     QTimer::singleShot(0, &window, [&window] { window.close(); });
-    QTimer::singleShot(500, &loop, [&loop] { loop.exit(1); });
-    QCOMPARE(loop.exec() == 0, quits);   // quit() ends every running loop with 0
+    const int code = QCoreApplication::exec();
+    stay.stop();
+    QCOMPARE(code == 0, quits);
     QCOMPARE(m_boxes.size(), edited ? 1 : 0);
 }
 

@@ -489,8 +489,8 @@ void TestSettingsCommands::setOffersWhatThePagesOffer_data()
     QTest::newRow("SyncMode 0 hides sync") << "PROFILE/SyncMode=0" << Args("sync on") << 2;
     QTest::newRow("SyncMode 0 hides angle snapping") << "PROFILE/SyncMode=0" << Args("angle-snapping off") << 2;
     QTest::newRow("SyncMode 0 hides jitter") << "PROFILE/SyncMode=0" << Args("jitter off") << 2;
-    QTest::newRow("SyncMode 0 shows the lift") << "PROFILE/SyncMode=0" << Args("lift 1") << 0;
-    QTest::newRow("SyncMode 1 hides the lift") << "PROFILE/SyncMode=1" << Args("lift 1") << 2;
+    QTest::newRow("SyncMode 0 shows the lift") << "PROFILE/SyncMode=0" << Args("lift 2") << 0;
+    QTest::newRow("SyncMode 1 hides the lift") << "PROFILE/SyncMode=1" << Args("lift 2") << 2;
     QTest::newRow("SyncMode 1 shows sync") << "PROFILE/SyncMode=1" << Args("sync on") << 0;
     QTest::newRow("flash is not in the menu") << "" << Args("effect flash") << 2;
     QTest::newRow("effect 8 is not in the menu") << "" << Args("effect 8") << 2;

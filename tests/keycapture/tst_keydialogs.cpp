@@ -344,7 +344,8 @@ void TestKeyDialogs::qtKeysAreCapturedAndDoNotCloseTheDialog()
         QCoreApplication::processEvents();
         QVERIFY(dialog->isVisible());
         QCOMPARE(finished.count(), 0);
-        QCOMPARE(dialog->keyText(), text);
+        // A combination stores the left modifier of a pair and shows that one.
+        QCOMPARE(dialog->keyText(), dialog == &combo && text == QLatin1String("RAlt") ? QStringLiteral("LAlt") : text);
         // Synthetic key clicks without a native code are captured as well.
         QTest::keyClick(dialog, Qt::Key_Escape);
         QVERIFY(dialog->isVisible());
