@@ -280,15 +280,15 @@ void MousecfgWidget::BuildUi()
             &MousecfgWidget::onDeleteProfile);
 
     // Write and configuration buttons along the bottom of the page area.
-    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "RESET"), QRect(300, 560, 80, 26)), &QPushButton::clicked, this,
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "RESET"), QRect(300, 560, 100, 26)), &QPushButton::clicked, this,
             &MousecfgWidget::onReset);
-    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "Reset All"), QRect(386, 560, 90, 26)), &QPushButton::clicked,
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "Reset All"), QRect(406, 560, 120, 26)), &QPushButton::clicked,
             this, &MousecfgWidget::onResetAll);
-    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "LOAD1"), QRect(482, 560, 80, 26)), &QPushButton::clicked, this,
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "LOAD1"), QRect(532, 560, 90, 26)), &QPushButton::clicked, this,
             &MousecfgWidget::onLoadConfig);
-    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "SAVE"), QRect(568, 560, 80, 26)), &QPushButton::clicked, this,
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "SAVE"), QRect(628, 560, 100, 26)), &QPushButton::clicked, this,
             &MousecfgWidget::onSaveConfig);
-    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "Firmware Update"), QRect(300, 596, 140, 26)),
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "Firmware Update"), QRect(300, 596, 200, 26)),
             &QPushButton::clicked, this, &MousecfgWidget::onFirmwareUpdate);
     connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "OK"), QRect(700, 596, 76, 26)), &QPushButton::clicked, this,
             &MousecfgWidget::onOk);

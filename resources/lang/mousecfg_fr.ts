@@ -151,7 +151,7 @@
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="54"/>
         <source>CUSTOMIZE</source>
-        <translation>PERSONNALISER</translation>
+        <translation>BOUTONS</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="55"/>
