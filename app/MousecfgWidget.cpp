@@ -61,13 +61,19 @@ QString Tr(const char* text) { return QObject::tr(text); }
 
 QString UpdaterPath() { return SkinPath(QStringLiteral("mouse/bin/UPDATER-A-VER1.6")); }
 
+// The window is named after the product, in every language.
+QString ProductTitle()
+{
+    const QString product = ConfigCurrentProductName();
+    return product.isEmpty() ? DescriptorProductName() : product;
+}
+
 } // namespace
 
 MousecfgWidget::MousecfgWidget(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
-    setWindowTitle(tr("MousecfgWidget"));
 
     int scaleIndex = 0;
     m_scale = ScaleFactorForPrimaryScreen(&scaleIndex);
@@ -105,6 +111,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
 
     BuildUi();
     RefreshMouseList();
+    setWindowTitle(ProductTitle());
     LoadTranslation(m_langId);
 
     // Every write ends with a new poller; the call comes on the writing thread.
@@ -116,8 +123,8 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_tray = new QSystemTrayIcon(QIcon(SkinPath(QStringLiteral("icon.png"))), this);
         auto* menu = new TarnMenu(this);
-        menu->addAction(tr("&Load Config"), this, &MousecfgWidget::slotWarning);
-        menu->addAction(tr("&Quit"), qApp, &QCoreApplication::quit);
+        m_trayLoad = menu->addAction(tr("&Load Config"), this, &MousecfgWidget::slotWarning);
+        m_trayQuit = menu->addAction(tr("&Quit"), qApp, &QCoreApplication::quit);
         m_tray->setContextMenu(menu);
         connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
         m_tray->show();
@@ -275,15 +282,15 @@ void MousecfgWidget::BuildUi()
             &MousecfgWidget::onDeleteProfile);
 
     // Write and configuration buttons along the bottom of the page area.
-    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "RESET"), QRect(300, 560, 80, 26)), &QPushButton::clicked, this,
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "RESET"), QRect(300, 560, 100, 26)), &QPushButton::clicked, this,
             &MousecfgWidget::onReset);
-    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "Reset All"), QRect(386, 560, 90, 26)), &QPushButton::clicked,
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "Reset All"), QRect(406, 560, 120, 26)), &QPushButton::clicked,
             this, &MousecfgWidget::onResetAll);
-    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "LOAD1"), QRect(482, 560, 80, 26)), &QPushButton::clicked, this,
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "LOAD1"), QRect(532, 560, 90, 26)), &QPushButton::clicked, this,
             &MousecfgWidget::onLoadConfig);
-    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "SAVE"), QRect(568, 560, 80, 26)), &QPushButton::clicked, this,
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "SAVE"), QRect(628, 560, 100, 26)), &QPushButton::clicked, this,
             &MousecfgWidget::onSaveConfig);
-    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "Firmware Update"), QRect(300, 596, 140, 26)),
+    connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "Firmware Update"), QRect(300, 596, 200, 26)),
             &QPushButton::clicked, this, &MousecfgWidget::onFirmwareUpdate);
     connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "OK"), QRect(700, 596, 76, 26)), &QPushButton::clicked, this,
             &MousecfgWidget::onOk);
@@ -369,7 +376,11 @@ void MousecfgWidget::RebuildProfileMenus()
 
 void MousecfgWidget::Retranslate()
 {
-    setWindowTitle(tr("MousecfgWidget"));
+    setWindowTitle(ProductTitle());
+    if (m_trayLoad)
+        m_trayLoad->setText(tr("&Load Config"));
+    if (m_trayQuit)
+        m_trayQuit->setText(tr("&Quit"));
     for (const auto& entry : m_texts)
         if (auto* button = qobject_cast<QAbstractButton*>(entry.first))
             button->setText(Tr(entry.second));
@@ -545,6 +556,7 @@ void MousecfgWidget::onMouseRemoved(const QString& path, bool allGone)
     RefreshMouseList();
     if (allGone || m_connectedCount == 0) {
         CloseLink();
+        slotRefreshBatteryStatus(0, 1, 1);
         m_warningShowing = true;
         UpdateConnectionState();
         m_warningTimer->start();
@@ -557,6 +569,14 @@ void MousecfgWidget::onMouseRemoved(const QString& path, bool allGone)
 void MousecfgWidget::slotWarning()
 {
     show();
+    if (m_connectionBoxOpen) {
+        // The box already asks: bring it forward instead of stacking another.
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->raise();
+            box->activateWindow();
+        }
+        return;
+    }
     if (m_connectedCount != 0) {
         activateWindow();
         raise();
@@ -564,13 +584,11 @@ void MousecfgWidget::slotWarning()
         return;
     }
     m_warningShowing = true;
+    m_connectionBoxOpen = true;
     TarnMessageBox::Show(TarnMessageBox::Dongle, tr("Warning"), tr("Dongle Disconnect!"), QString(), this, true);
-    if (m_connectedCount == 0) {
-        if (m_tray)
-            hide();
-        else
-            showMinimized();
-    }
+    m_connectionBoxOpen = false;
+    if (m_connectedCount == 0)
+        PutAway();
     m_warningShowing = false;
 }
 
@@ -623,6 +641,15 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     MouseAsleep() = false;
     m_batteryLabel->clear();
     m_batteryBar->setNormalStyle();
+    if (m_connectedCount == 0 || !m_linkProblem.isEmpty()) {
+        // No mouse (or none we may use), no level: nothing is shown or stored until one reports.
+        m_batteryBar->setTextVisible(false);
+        m_batteryBar->setFormat(QString());
+        m_batteryBar->setValue(0);
+        m_chargingIcon->hide();
+        UpdateConnectionState();
+        return;
+    }
     m_batteryBar->setTextVisible(true);
     const bool cable = HidTransport::instance().table().entries[0].found[3];
     m_batteryBar->setFormat(cable ? QString() : QStringLiteral("%p%"));
@@ -754,12 +781,12 @@ void MousecfgWidget::onApply()
 void MousecfgWidget::onOk()
 {
     StartWrite();
-    hide();
+    PutAway();
 }
 
 void MousecfgWidget::onCancel()
 {
-    hide();
+    PutAway();
     MouseSession::instance().cancel();
     RefreshPages();
 }
@@ -1114,12 +1141,25 @@ void MousecfgWidget::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
-void MousecfgWidget::closeEvent(QCloseEvent* event)
+void MousecfgWidget::PutAway()
 {
-    // Closing only hides; where no tray can bring it back, it is minimised instead.
-    event->ignore();
     if (m_tray && QSystemTrayIcon::isSystemTrayAvailable())
         hide();
     else
         showMinimized();
+}
+
+void MousecfgWidget::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    // Closing only hides while the tray can bring the window back and quit.
+    if (m_tray && QSystemTrayIcon::isSystemTrayAvailable()) {
+        hide();
+        return;
+    }
+    // Without a tray there is no other way out: closing quits.
+    if (MouseSession::instance().hasUnappliedEdits()
+        && !Ask(tr("The changes have not been applied. Quit without them?")))
+        return;
+    QCoreApplication::quit();
 }

@@ -15,6 +15,7 @@ class DeviceLock;
 class DeviceWatcher;
 class OsdSender;
 class ProfileManager;
+class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -133,6 +134,8 @@ private:
     void LoadHotspots();
     void ShowSelection();
     void UpdateTrayToolTip();
+    // Out of sight: hidden with a tray to bring it back, else minimised.
+    void PutAway();
     void SendOsd(const QString& text);
     void ShowWarning(const QString& text);
     bool Ask(const QString& text);
@@ -144,6 +147,7 @@ private:
     quint8 m_charging = 0;
     int m_batteryPercent = 0;
     bool m_warningShowing = false;
+    bool m_connectionBoxOpen = false;  // "Dongle Disconnect!" is on screen
     bool m_frontView = true;
     int m_currentTab = 0;
     int m_langId = 0;
@@ -193,5 +197,7 @@ private:
     QTimer* m_warningTimer = nullptr;  // one pending connection check, however often it is asked for
     OsdSender* m_osd = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
+    QAction* m_trayLoad = nullptr;
+    QAction* m_trayQuit = nullptr;
     std::unique_ptr<QTranslator> m_translator;
 };

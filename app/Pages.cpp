@@ -1,6 +1,7 @@
 #include "Pages.h"
 
 #include "MacroDialog.h"
+#include "MouseSession.h"
 #include "MousecfgWidget.h"
 #include "TarnBtnWindow.h"
 #include "TarnColorWindow.h"
@@ -33,4 +34,7 @@ void InstallPages(MousecfgWidget& window)
     macroPage->setGunSetHook([macroPage](QString& savedName) { return TarnGunsetDialog::Run(macroPage, savedName); });
     window.addPage(MousecfgWidget::MacroTab, macroPage, QRect(285, 74, 665, 467));
     QObject::connect(macroPage, &MacroDialog::EnableButtonsSignal, &window, &MousecfgWidget::slotEnableButtons);
+    // A renamed or deleted macro changed buttons: the button page shows them again.
+    QObject::connect(macroPage, &MacroDialog::BindingsChangedSignal, buttons,
+                     [buttons] { buttons->refreshFrom(MouseSession::instance().current()); });
 }

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 
 #include <algorithm>
@@ -193,4 +194,24 @@ bool RenameMacroFile(const QString& oldName, const QString& newName)
     if (QFileInfo::exists(target))
         return false;
     return QFile::rename(MacroFilePath(oldName), target);
+}
+
+QString WithMacroSuffix(const QString& path)
+{
+    static const QString kSuffix = QStringLiteral(".MSMACRO");
+    return path.endsWith(kSuffix, Qt::CaseInsensitive) ? path : path + kSuffix;
+}
+
+bool ExportMacroFile(const QString& name, const QString& target)
+{
+    if (!MacroFileExists(name) || QFileInfo(MacroFilePath(name)) == QFileInfo(target))
+        return false;
+    QFile source(MacroFilePath(name));
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = source.readAll();
+    if (source.error() != QFileDevice::NoError)
+        return false;
+    QSaveFile out(target);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
 }

@@ -59,3 +59,9 @@ bool TakeWriteSign(const QString& name);
 bool DeleteMacroFile(const QString& name);
 // Refuses a missing source and an existing target.
 bool RenameMacroFile(const QString& oldName, const QString& newName);
+// The path with ".MSMACRO" appended unless it already ends so (any case): the importers
+// only read files named so.
+QString WithMacroSuffix(const QString& path);
+// Copies the macro's file to target through a file beside it that then replaces target,
+// so a failed copy leaves target as it was. False when nothing was replaced.
+bool ExportMacroFile(const QString& name, const QString& target);

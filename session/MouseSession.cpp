@@ -28,6 +28,7 @@ const char* const kOneAxis = QT_TRANSLATE_NOOP("QObject", "The sensor %1 takes o
 const char* const kNoRate = QT_TRANSLATE_NOOP("QObject", "The report rate code %1 is not one the mouse knows.");
 const char* const kBadOption = QT_TRANSLATE_NOOP("QObject", "The sensor option %1 cannot be %2.");
 const char* const kNoLighting = QT_TRANSLATE_NOOP("QObject", "This mouse has no lighting settings.");
+const char* const kNoOption = QT_TRANSLATE_NOOP("QObject", "This mouse has no %1 setting.");
 const char* const kNoEffect = QT_TRANSLATE_NOOP("QObject", "There is no lighting effect %1.");
 const char* const kUnknownEffect =
     QT_TRANSLATE_NOOP("QObject", "The profile's effect %1 is unknown; choose an effect first.");
@@ -179,6 +180,35 @@ const std::pair<quint8 SensorOptions::*, quint8 SettingsRecord::*> kOptionFields
     {&SensorOptions::SensorMode, &SettingsRecord::SensorMode},
 };
 
+struct HiddenOption
+{
+    quint8 SensorOptions::*field;
+    const char* name;
+};
+
+// The options the sensor page leaves out for the product's PROFILE/SyncMode: mode 0 shows
+// the lift only, mode 1 sync only, any other both with angle snapping and jitter.
+QVector<HiddenOption> HiddenOptions()
+{
+    switch (DescriptorSyncMode()) {
+    case 0:
+        return {{&SensorOptions::Sync, "sync"}, {&SensorOptions::AngleValue, "angle snapping"},
+                {&SensorOptions::Jitter, "jitter"}};
+    case 1:
+        return {{&SensorOptions::LiftHigh, "lift"}, {&SensorOptions::AngleValue, "angle snapping"},
+                {&SensorOptions::Jitter, "jitter"}};
+    default:
+        return {};
+    }
+}
+
+// The sleep time and "MOVE TO LIGHT OFF" are on the lighting page, or on the DPI page of a
+// product without lighting that shows them there.
+bool SleepOffered()
+{
+    return DescriptorLedDisable() == 0 || DescriptorShowSleep() != 0;
+}
+
 } // namespace
 
 SensorOptions MouseSession::OptionsOf(const SettingsRecord& s)
@@ -276,7 +306,16 @@ EditResult MouseSession::setPointerSpeed(int slot, quint8 mouseSpeed, quint8 scr
 
 EditResult MouseSession::setSensorOptions(const SensorOptions& o)
 {
-    if (o.LiftHigh != 1 && o.LiftHigh != 2)
+    // An option the product's sensor arrangement does not show is not the user's to change;
+    // it keeps its stored value, whatever that is.
+    const SensorOptions was = OptionsOf(current());
+    bool liftHidden = false;
+    for (const auto& hidden : HiddenOptions()) {
+        if (o.*hidden.field != was.*hidden.field)
+            return EditResult::Refused(kNoOption, {QLatin1String(hidden.name)});
+        liftHidden = liftHidden || hidden.field == &SensorOptions::LiftHigh;
+    }
+    if (!liftHidden && o.LiftHigh != 1 && o.LiftHigh != 2)
         return EditResult::Refused(kBadOption, {QStringLiteral("lift"), Number(o.LiftHigh)});
     if (o.Debounce < 1)
         return EditResult::Refused(kBadOption, {QStringLiteral("debounce"), Number(o.Debounce)});
@@ -299,7 +338,8 @@ EditResult MouseSession::setLedEffect(int slot, int effect)
     MOUSECFG_SLOT_OR_REFUSE(slot, p)
     if (DescriptorLedDisable() != 0)
         return EditResult::Refused(kNoLighting);
-    if (!LedEffect(effect))
+    // Only the effects of the lighting page's menu; the others are kept when loaded.
+    if (!LedEffect(effect) || !LedEffect(effect)->inMenu)
         return EditResult::Refused(kNoEffect, {Number(effect)});
     current().profiles[p].LedMode = quint8(effect);
     return stored(p);
@@ -390,6 +430,8 @@ EditResult MouseSession::setLedColorRgb(int slot, int red, int green, int blue)
 EditResult MouseSession::setSleepTime(int slot, int minutes)
 {
     MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    if (!SleepOffered())
+        return EditResult::Refused(kNoLighting);
     // Products without a lighting page still offer the sleep time on the DPI page.
     int low = DescriptorSleepMin();
     int high = DescriptorSleepMax();
@@ -407,6 +449,8 @@ EditResult MouseSession::setSleepTime(int slot, int minutes)
 EditResult MouseSession::setMoveOff(int slot, bool lightOff)
 {
     MOUSECFG_SLOT_OR_REFUSE(slot, p)
+    if (!SleepOffered())
+        return EditResult::Refused(kNoLighting);
     current().profiles[p].LedMoveOFF = lightOff ? kMoveOffOn : kMoveOffOff;
     return stored(p);
 }
@@ -456,6 +500,71 @@ EditResult MouseSession::CheckMacroFits(const QString& name)
     if (!MacroFitsSlot(ReadMacroEventsRaw(name, kMaxMacroEventsWithDelays + 1)))
         return EditResult::Refused(kTooLong, {name, Number(kMaxMacroEventsWithDelays), Number(kMaxMacroEventsWithoutDelays)});
     return {};
+}
+
+QVector<MacroBinding> MouseSession::macroBindings(const QString& name) const
+{
+    QVector<MacroBinding> bindings;
+    if (name.isEmpty())
+        return bindings;
+    const SettingsRecord& record = CurrentSettings();
+    for (int slot = 0; slot < kProfileCount; ++slot)
+        for (int r = 0; r < kButtonCount; ++r) {
+            const ButtonRecord& button = record.profiles[slot].BUTTON_INFO[r];
+            if (IsProductRecord(r) && IsMacroBinding(button) && button.macroname == name)
+                bindings.append({slot, r});
+        }
+    return bindings;
+}
+
+bool MouseSession::storeAppliedSlots(const QSet<int>& changed)
+{
+    bool saved = true;
+    for (int slot : changed) {
+        const QString& name = m_applied.names[slot];
+        if (!name.isEmpty() && IsProfileFileNameSafe(name))
+            saved = SaveProfileFile(m_applied.profiles[slot], ProfileFilePath(name)) && saved;
+    }
+    if (!changed.isEmpty())
+        countStore();
+    return saved;
+}
+
+bool MouseSession::renameMacroBindings(const QString& oldName, const QString& newName)
+{
+    if (oldName.isEmpty() || newName.isEmpty() || oldName == newName)
+        return true;
+    QSet<int> changed;
+    // The mouse plays the same events under the new name: what it was written stays in step.
+    for (SettingsRecord* settings : {&CurrentSettings(), &m_applied, &WrittenSettings()})
+        for (int slot = 0; slot < kProfileCount; ++slot)
+            for (ButtonRecord& button : settings->profiles[slot].BUTTON_INFO)
+                if (IsMacroBinding(button) && button.macroname == oldName) {
+                    button.macroname = newName;
+                    if (settings == &m_applied)
+                        changed.insert(slot);
+                }
+    return storeAppliedSlots(changed);
+}
+
+bool MouseSession::unbindMacro(const QString& name)
+{
+    if (name.isEmpty())
+        return true;
+    ProfileRecord defaults;
+    MakeDefaultProfile(defaults);
+    QSet<int> changed;
+    for (SettingsRecord* settings : {&CurrentSettings(), &m_applied})
+        for (int slot = 0; slot < kProfileCount; ++slot)
+            for (int r = 0; r < kButtonCount; ++r) {
+                ButtonRecord& button = settings->profiles[slot].BUTTON_INFO[r];
+                if (IsMacroBinding(button) && button.macroname == name) {
+                    button = defaults.BUTTON_INFO[r];
+                    if (settings == &m_applied)
+                        changed.insert(slot);
+                }
+            }
+    return storeAppliedSlots(changed);
 }
 
 EditResult MouseSession::setButton(int slot, int record, const ButtonRecord& button)
@@ -562,6 +671,29 @@ quint8 MouseSession::apply(bool writeAll)
 QString MouseSession::lastWriteError() const { return m_lastWriteError.text(); }
 
 void MouseSession::cancel() { CurrentSettings() = m_applied; }
+
+bool MouseSession::hasUnappliedEdits() const
+{
+    SettingsRecord edited = CurrentSettings();
+    SettingsRecord applied = m_applied;
+    if (edited.ProfileID != applied.ProfileID || edited.names != applied.names)
+        return true;
+    // The same macro under the same name is no edit; the comparison must not take the
+    // macro files' changed flags, which the next write needs.
+    for (int p = 0; p < kProfileCount; ++p)
+        for (int r = 0; r < kButtonCount; ++r) {
+            ButtonRecord& a = edited.profiles[p].BUTTON_INFO[r];
+            ButtonRecord& b = applied.profiles[p].BUTTON_INFO[r];
+            if (IsMacroBinding(a) && a.Fun == b.Fun && a.macroname == b.macroname)
+                a.Fun = b.Fun = 0;
+        }
+    for (int p = 0; p < kProfileCount; ++p) {
+        edited.ProfileID = applied.ProfileID = quint8(p);
+        if (CompareSettings(edited, applied) != 0)
+            return true;
+    }
+    return false;
+}
 
 void MouseSession::resetProfile() { resetProfile(-1); }
 

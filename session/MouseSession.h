@@ -3,8 +3,10 @@
 #include "ProfileManager.h"
 #include "SettingsRecord.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <functional>
 #include <memory>
 
@@ -30,6 +32,14 @@ struct StatusChange
     bool profile = false;  // another profile is active: the caller writes it (writeAll)
     bool level = false;
     bool rate = false;
+};
+
+// One button bound to a macro: a profile slot (0..4) and a button record.
+struct MacroBinding
+{
+    int slot = 0;
+    int record = 0;
+    bool operator==(const MacroBinding& o) const { return slot == o.slot && record == o.record; }
 };
 
 // The sensor options the point-speed and report-rate pages edit together.
@@ -92,6 +102,17 @@ public:
     // withMacro, only the record, the click guard and the left button's gun rule.
     EditResult checkButton(int slot, int record, const ButtonRecord& button, bool withMacro = true) const;
 
+    // The product's buttons in every slot that play the macro (macro or gun-file function),
+    // as they are being edited.
+    QVector<MacroBinding> macroBindings(const QString& name) const;
+    // A renamed macro keeps its buttons: every slot's binding takes the new name, in the
+    // edited and the applied records and the slots' files. False when a file failed.
+    bool renameMacroBindings(const QString& oldName, const QString& newName);
+    // A deleted macro leaves no button playing nothing: its buttons get the product's
+    // default function, in the edited and applied records and the slots' files. The
+    // mouse gets them with the next write. False when a file failed.
+    bool unbindMacro(const QString& name);
+
     static SensorOptions OptionsOf(const SettingsRecord& settings);
     // Whether the mouse can hold the macro: refused with the limit when it is too long.
     static EditResult CheckMacroFits(const QString& name);
@@ -103,6 +124,8 @@ public:
     bool store();
     // Back to the record last applied.
     void cancel();
+    // True when the record being edited differs from the one last applied.
+    bool hasUnappliedEdits() const;
     // RESET and Reset All change the record; the caller applies (Reset All with writeAll).
     void resetProfile();
     // RESET of one slot (-1 the active one), keeping its name; the caller stores or applies.
@@ -135,6 +158,9 @@ private:
     void storeSlot(int slot);
     // A store of ours: counted for other programs when this one is the command-line tool.
     void countStore();
+
+    // Saves the applied record of every slot in `changed` to its file.
+    bool storeAppliedSlots(const QSet<int>& changed);
 
     int slotIndex(int slot) const;
     EditResult stored(int slot, bool reachesAlways = false) const;

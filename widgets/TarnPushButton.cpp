@@ -4,7 +4,10 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QPointer>
 
 namespace {
@@ -210,10 +213,43 @@ void TarnPushButton::paintEvent(QPaintEvent* event)
         painter.drawPixmap(rect(), pixmap);
     }
     if (!text().isEmpty()) {
-        painter.setFont(m_textFont);
+        const Caption caption = fittedCaption();
+        painter.setFont(caption.font);
         painter.setPen(textColor);
-        painter.drawText(rect(), Qt::AlignCenter, text());
+        painter.drawText(rect(), Qt::AlignCenter, caption.text);
     }
+}
+
+TarnPushButton::Caption TarnPushButton::fittedCaption() const
+{
+    Caption caption{m_textFont, text()};
+    const int room = width() - 2 * qMax(1, Scaled(3));
+    if (caption.text.isEmpty() || room <= 0)
+        return caption;
+    // Translations run longer than the English captions the buttons were sized for.
+    const bool pixels = caption.font.pixelSize() > 0;
+    const qreal full = pixels ? caption.font.pixelSize() : caption.font.pointSizeF();
+    const qreal smallest = qMax<qreal>(7, full * 0.75);
+    for (qreal size = full; size >= smallest; size -= 0.5) {
+        if (pixels)
+            caption.font.setPixelSize(qRound(size));
+        else
+            caption.font.setPointSizeF(size);
+        if (QFontMetrics(caption.font).horizontalAdvance(caption.text) <= room)
+            return caption;
+    }
+    caption.text = QFontMetrics(caption.font).elidedText(caption.text, Qt::ElideRight, room);
+    return caption;
+}
+
+bool TarnPushButton::event(QEvent* event)
+{
+    // A cut caption shows itself whole as tool tip, unless the button has one of its own.
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty() && fittedCaption().text != text()) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        return true;
+    }
+    return QPushButton::event(event);
 }
 
 QColor TarnPushButton::paintColorMode(QPainter& painter) const

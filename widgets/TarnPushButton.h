@@ -37,6 +37,15 @@ public:
 
     QSize sizeHint() const override;
 
+    // The caption as it is drawn: in a smaller font when the full one does not fit, and
+    // elided (with the whole caption as tool tip) when even the smallest does not.
+    struct Caption
+    {
+        QFont font;
+        QString text;
+    };
+    Caption fittedCaption() const;
+
 signals:
     void EnterSignal(TarnPushButton* button);
     void OverSignal(TarnPushButton* button, bool bType);
@@ -48,6 +57,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
     void nextCheckState() override;
 
 private slots:

@@ -152,6 +152,17 @@ void TarnFireKeyWindow::build()
     contentLayout()->addLayout(kinds);
     contentLayout()->addSpacing(Scaled(10));
     contentLayout()->addLayout(numbers);
+    if (IsWaylandSession()) {
+        auto* note = new QLabel(QObject::tr(kDesktopShortcutsNote), this);
+        note->setObjectName(QStringLiteral("fireKeyNote"));
+        note->setWordWrap(true);
+        note->setStyleSheet(QStringLiteral("color:rgb(170,170,170);"));
+        QFont noteFont = InterfaceFont();
+        noteFont.setPixelSize(qMax(1, Scaled(11)));
+        note->setFont(noteFont);
+        contentLayout()->addSpacing(Scaled(6));
+        contentLayout()->addWidget(note);
+    }
     contentLayout()->addStretch(1);
 
     m_capture = new KeyCapture(KeyCapture::Mode::Dialog, this, this);

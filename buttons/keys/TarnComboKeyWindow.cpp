@@ -79,8 +79,9 @@ void TarnComboKeyWindow::presetFrom(const ButtonRecord& button)
 TarnComboKeyWindow::SlotCodes TarnComboKeyWindow::slotCodes() const
 {
     SlotCodes codes{};
+    // A combination stores the left key of each modifier, so that is the one shown.
     for (int slot = 0; slot < KeySlot; ++slot)
-        codes[slot] = m_result[slot] & kRightHeld ? kModifiers[slot].right : kModifiers[slot].left;
+        codes[slot] = kModifiers[slot].left;
     codes[KeySlot] = m_key;
     return codes;
 }

@@ -98,8 +98,25 @@ TarnKeyCaptureDialog::TarnKeyCaptureDialog(const QString& title, QWidget* parent
     outer->addWidget(m_titleLabel, 0, Qt::AlignHCenter);
     outer->addStretch(1);
     outer->addWidget(m_keyLabel);
+    if (IsWaylandSession()) {
+        m_noteLabel = new QLabel(QObject::tr(kDesktopShortcutsNote), this);
+        m_noteLabel->setObjectName(QStringLiteral("keyDialogNote"));
+        m_noteLabel->setWordWrap(true);
+        m_noteLabel->setAlignment(Qt::AlignCenter);
+        m_noteLabel->setStyleSheet(QStringLiteral("color:rgb(170,170,170);"));
+        QFont noteFont = InterfaceFont();
+        noteFont.setPixelSize(qMax(1, Scaled(11)));
+        m_noteLabel->setFont(noteFont);
+        outer->addSpacing(Scaled(4));
+        outer->addWidget(m_noteLabel);
+    }
     outer->addStretch(1);
     outer->addLayout(buttons);
+}
+
+QString TarnKeyCaptureDialog::desktopNote() const
+{
+    return m_noteLabel ? m_noteLabel->text() : QString();
 }
 
 TarnKeyCaptureDialog::~TarnKeyCaptureDialog() = default;

@@ -28,6 +28,8 @@ public:
     // Where key events arrive; tests inject events through it.
     KeyCapture* keyCapture() const { return m_capture; }
     QString keyText() const;
+    // The note that the desktop may keep its shortcuts; empty outside Wayland.
+    QString desktopNote() const;
 
     // One translated key event (key code and hook flags).
     virtual void OnHookKey(int code, quint32 flags) = 0;
@@ -56,6 +58,7 @@ private:
     QPixmap m_background;
     QLabel* m_titleLabel = nullptr;
     QLabel* m_keyLabel = nullptr;
+    QLabel* m_noteLabel = nullptr;
     QToolButton* m_yesButton = nullptr;
     QToolButton* m_noButton = nullptr;
 };

@@ -1,11 +1,14 @@
 #include "MacroDialog.h"
 
 #include "AppPaths.h"
+#include "ButtonEncoding.h"
 #include "Descriptor.h"
 #include "KeyTables.h"
 #include "MacroEventTable.h"
 #include "MacroFile.h"
 #include "MacroNameList.h"
+#include "MacroUpload.h"
+#include "MouseSession.h"
 #include "TarnAction.h"
 #include "TarnMacroItemDelegate.h"
 #include "TarnMenu.h"
@@ -27,6 +30,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -582,8 +586,12 @@ void MacroDialog::retranslateTexts()
     m_deleteButton->setText(QObject::tr("DELETE"));
     m_renameButton->setText(QObject::tr("CHANGE NAME"));
     m_mouseActionButton->setText(QObject::tr("MOUSE ACTION"));
-    m_noteLabel->setText(QObject::tr("Only keys typed into this window are recorded."));
-    m_noteLabel->setVisible(!m_capture->isSystemWide());
+    // Through XWayland the recorder hears X11 windows only, whatever XInput2 offers.
+    if (IsWaylandSession())
+        m_noteLabel->setText(QObject::tr("Under Wayland only keys typed into X11 windows, this one included, are recorded."));
+    else
+        m_noteLabel->setText(QObject::tr("Only keys typed into this window are recorded."));
+    m_noteLabel->setVisible(IsWaylandSession() || !m_capture->isSystemWide());
     for (int command = 0; command < m_rowButtons.size(); ++command)
         m_rowButtons[command]->setToolTip(QObject::tr(kRowCommands[command].text));
     m_startButton->setText(QObject::tr("START"));
@@ -835,8 +843,19 @@ void MacroDialog::deleteMacro()
     const bool onlyRow = m_list->count() == 1;
     if (name.isEmpty())
         return;
+    MouseSession& session = MouseSession::instance();
+    const QVector<MacroBinding> bindings = session.macroBindings(name);
+    if (!bindings.isEmpty()
+        && TarnMessageBox::Show(TarnMessageBox::Question, QObject::tr("WARNING"),
+                                QObject::tr("\"%1\" PLAYS ON %2.").arg(name, BindingsText(bindings)),
+                                QObject::tr("DELETE IT AND GIVE THESE BUTTONS THEIR DEFAULT FUNCTION?"), this)
+               != 1)
+        return;
     RemoveMacroName(name);
     DeleteMacroFile(name);
+    session.unbindMacro(name);
+    if (!bindings.isEmpty())
+        emit BindingsChangedSignal();
     m_currentName.clear();
     m_dirty = false;
     ReloadMacroList();
@@ -848,6 +867,29 @@ void MacroDialog::deleteMacro()
     if (onlyRow)
         m_table->clearEvents();
     LoadMacroFile();
+}
+
+QString MacroDialog::BindingsText(const QVector<MacroBinding>& bindings)
+{
+    // The buttons as the button page numbers them: the product's positions in order.
+    QMap<int, int> numbers;
+    std::array<quint8, kDescriptorButtons> matrix2{};
+    const int count = qBound(0, ReadButtonMatrix2(matrix2), kDescriptorButtons);
+    for (int i = 0, number = 0; i < count; ++i)
+        if (matrix2[size_t(i)] != kNoButtonSlot)
+            numbers.insert(i, ++number);
+    QStringList parts;
+    for (const MacroBinding& b : bindings) {
+        QString button;
+        if (b.record == kWheelUpRecord)
+            button = QObject::tr("WHEEL UP");
+        else if (b.record == kWheelDownRecord)
+            button = QObject::tr("WHEEL DOWN");
+        else
+            button = QObject::tr("BUTTON %1").arg(numbers.value(b.record, b.record + 1));
+        parts << QObject::tr("PROFILE %1 %2").arg(b.slot + 1).arg(button);
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 void MacroDialog::changeName()
@@ -867,6 +909,11 @@ void MacroDialog::changeName()
     if (MacroFileExists(old))
         RenameMacroFile(old, name);
     RenameMacroName(old, name);
+    // The buttons that played the macro play it under its new name, applied or not.
+    const bool bound = !MouseSession::instance().macroBindings(old).isEmpty();
+    MouseSession::instance().renameMacroBindings(old, name);
+    if (bound)
+        emit BindingsChangedSignal();
     item->setText(name);
     m_nameEdit->setText(name);
     m_currentName = name;
@@ -942,12 +989,19 @@ void MacroDialog::exportMacros()
         if (paths.isEmpty() || paths.first().isEmpty())
             return;
         const QString source = MacroFilePath(name);
-        const QString target = paths.first();
+        const QString target = WithMacroSuffix(paths.first());
         if (!QFileInfo::exists(source) || QFileInfo(source) == QFileInfo(target))
             return;
-        // The save dialog has already asked before replacing the file.
-        QFile::remove(target);
-        QFile::copy(source, target);
+        // The save dialog asked about the name as typed, not about the one with the suffix.
+        if (target != paths.first() && QFileInfo::exists(target)
+            && TarnMessageBox::Show(TarnMessageBox::Question, QObject::tr("Warning"),
+                                    QObject::tr("%1 already exists. Replace it?").arg(QFileInfo(target).fileName()),
+                                    QString(), this)
+                   != 1)
+            return;
+        if (!ExportMacroFile(name, target))
+            TarnMessageBox::Show(TarnMessageBox::Warning, QObject::tr("Warning"),
+                                 QObject::tr("THE MACRO COULD NOT BE SAVED AS %1.").arg(target), QString(), this);
         return;
     }
     const QStringList dirs = askFiles(FileDialogKind::Directory, title, QStringLiteral("./"), QString());
@@ -1240,16 +1294,35 @@ void MacroDialog::copyRows(bool cut)
         selectTableRow(std::min(rows.first(), m_table->rowCount() - 1));
 }
 
+bool MacroDialog::roomFor(const QVector<MacroEvent>& adding)
+{
+    if (MacroFitsSlot(m_table->events() + adding))
+        return true;
+    TarnMessageBox::Show(TarnMessageBox::Warning, QObject::tr("WARNING"),
+                         QObject::tr("A MACRO HOLDS AT MOST %1 ACTIONS, OR %2 WITHOUT DELAYS.")
+                             .arg(kMaxMacroEventsWithDelays)
+                             .arg(kMaxMacroEventsWithoutDelays),
+                         QString(), this);
+    return false;
+}
+
+QVector<MacroEvent> MacroDialog::withDelayByType(const QVector<MacroEvent>& events) const
+{
+    if (m_delayType != 1 && m_delayType != 2)
+        return events;
+    QVector<MacroEvent> out;
+    const MacroEvent delay = DelayEventFromMs(kMouseEventDelayMs, m_delayUnit);
+    for (const MacroEvent& event : events)
+        out << event << delay;
+    return out;
+}
+
 void MacroDialog::pasteRows()
 {
     if (m_clipboard.isEmpty() || !listHasRows())
         return;
-    if (m_table->rowCount() + m_clipboard.size() > kMaxMacroEvents) {
-        TarnMessageBox::Show(TarnMessageBox::Warning, QObject::tr("WARNING"),
-                             QObject::tr("A MACRO HOLDS AT MOST %1 ACTIONS.").arg(kMaxMacroEvents), QString(),
-                             this);
+    if (!roomFor(m_clipboard))
         return;
-    }
     const int current = currentRow();
     int index = current >= 0 ? current + 1 : 0;
     for (const MacroEvent& event : qAsConst(m_clipboard))
@@ -1420,7 +1493,10 @@ void MacroDialog::TreeitemClick(QTreeWidgetItem* item, int column)
         const int position = m_tree->indexOfTopLevelItem(parent);
         if (position < 0 || position >= kMouseButtonMenuCount)
             return;
-        InsertButtonEvent(position, parent->indexOfChild(item) == 1);
+        const bool release = parent->indexOfChild(item) == 1;
+        if (!roomFor(withDelayByType({MacroEvent::buttonEvent(MouseButtonCodeAt(position), !release)})))
+            return;
+        InsertButtonEvent(position, release);
         insertDelayByType();
         return;
     }
@@ -1433,6 +1509,9 @@ void MacroDialog::TreeitemClick(QTreeWidgetItem* item, int column)
         return;
     }
     // A second press on an open button is a whole click.
+    const quint8 code = MouseButtonCodeAt(position);
+    if (!roomFor(withDelayByType({MacroEvent::buttonEvent(code, true), MacroEvent::buttonEvent(code, false)})))
+        return;
     InsertButtonEvent(position, false);
     insertDelayByType();
     InsertButtonEvent(position, true);
@@ -1443,6 +1522,8 @@ void MacroDialog::TarnItemPressed()
 {
     auto* move = qobject_cast<TarnMoveItem*>(sender());
     if (!move || !listHasRows() || m_recording)
+        return;
+    if (!roomFor(withDelayByType({MacroEvent::moveEvent(move->direction(), move->distance())})))
         return;
     InsertMoveEvent(int(move->direction()), move->distance());
     insertDelayByType();
@@ -1504,7 +1585,7 @@ void MacroDialog::onButtonClicked()
     } else if (source == m_cancelButton) {
         endEdit(false);
     } else if (source == m_insertDelayButton) {
-        if (listHasRows())
+        if (listHasRows() && roomFor({DelayEventFromMs(kMouseEventDelayMs, m_delayUnit)}))
             InsertDelayEvent(kMouseEventDelayMs);
     } else if (source == m_gunSetButton) {
         gunSet();

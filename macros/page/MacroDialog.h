@@ -3,6 +3,7 @@
 #include "ConfigPage.h"
 #include "KeyCapture.h"
 #include "MacroEvent.h"
+#include "MouseSession.h"
 
 #include <QModelIndex>
 #include <QString>
@@ -47,8 +48,6 @@ public:
     // The recorder stops adding keys once the table has more rows than these.
     static constexpr int kMaxRowsWithDelays = 61;
     static constexpr int kMaxRowsWithoutDelays = 39;
-    // What one macro can hold on the mouse.
-    static constexpr int kMaxMacroEvents = 63;
 
     explicit MacroDialog(QWidget* parent = nullptr);
     ~MacroDialog() override;
@@ -93,8 +92,13 @@ public:
     QTableView* tableView() const { return m_view; }
     KeyCapture* keyCapture() const { return m_capture; }
 
+    // "PROFILE 1 BUTTON 3, PROFILE 2 WHEEL UP": the buttons as the button page shows them.
+    static QString BindingsText(const QVector<MacroBinding>& bindings);
+
 signals:
     void EnableButtonsSignal(bool bEnable);
+    // Buttons were given another macro name or their default function.
+    void BindingsChangedSignal();
 
 public slots:
     void TreeitemClick(QTreeWidgetItem* item, int column);
@@ -146,6 +150,10 @@ private:
     void selectTableRow(int row);
     int insertAfterCurrent(const MacroEvent& event, int row);
     void insertDelayByType();
+    // Whether the macro still fits in the mouse with these events added; says so when not.
+    bool roomFor(const QVector<MacroEvent>& adding);
+    // The events with the delay insertDelayByType() puts after each (its length is what counts).
+    QVector<MacroEvent> withDelayByType(const QVector<MacroEvent>& events) const;
     void showRowEditor();
     void hideRowEditor();
     void setEditingLayout(bool editing);

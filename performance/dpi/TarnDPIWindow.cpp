@@ -118,11 +118,15 @@ QString TarnDPIWindow::minuteText() const
 void TarnDPIWindow::relayout()
 {
     const QFont font = InterfaceFont();
+    // The rows share the room above the sensor options, which begin at y 338 of this page:
+    // up to five at the full pitch, seven and eight closer together.
+    constexpr int kRowsTop = 43, kRowsBottom = 336, kFullPitch = 50;
+    const int pitch = qMin(kFullPitch, (kRowsBottom - kRowsTop) / qMax(1, m_levelCount));
     for (int i = 0; i < kDpiLevelCount; ++i) {
         TarnSingleDPI* row = m_rows[i];
         if (i < m_levelCount) {
-            row->setGeometry(ScaledRect(15, 43 + 50 * i, 440, 48));
-            row->relayout();
+            row->setGeometry(ScaledRect(15, kRowsTop + pitch * i, 440, pitch - 2));
+            row->relayout(pitch - 2);
             row->show();
         } else {
             row->setGeometry(QRect());

@@ -176,22 +176,25 @@ void TarnSingleDPI::applyColours()
     m_slider->applyStyle();
 }
 
-void TarnSingleDPI::relayout()
+void TarnSingleDPI::relayout(int rowHeight)
 {
+    // Everything but the two-line X/Y labels sits on the row's middle line.
+    const int h = qMax(36, rowHeight);
+    const int mid = h / 2;
     const QFont font = InterfaceFont();
     for (QWidget* w : std::initializer_list<QWidget*>{m_levelLabel, m_enableBox, m_linkBox, m_lowestLabel,
                                                        m_highestLabel, m_xLabel, m_yLabel, m_dpiLabel})
         w->setFont(font);
-    m_selector->setGeometry(ScaledRect(0, 14, 18, 20));
-    m_levelLabel->setGeometry(ScaledRect(18, 12, 16, 24));
-    m_enableBox->setGeometry(ScaledRect(36, 14, 22, 20));
-    m_lowestLabel->setGeometry(ScaledRect(58, 12, 32, 24));
-    m_slider->setGeometry(ScaledRect(94, 0, 110, 48));
-    m_highestLabel->setGeometry(ScaledRect(208, 12, 44, 24));
-    m_xLabel->setGeometry(ScaledRect(256, 0, 88, 24));
-    m_yLabel->setGeometry(ScaledRect(256, 24, 88, 24));
-    m_dpiLabel->setGeometry(ScaledRect(256, 12, 88, 24));
-    m_linkBox->setGeometry(ScaledRect(346, 12, 94, 24));
+    m_selector->setGeometry(ScaledRect(0, mid - 10, 18, 20));
+    m_levelLabel->setGeometry(ScaledRect(18, mid - 12, 16, 24));
+    m_enableBox->setGeometry(ScaledRect(36, mid - 10, 22, 20));
+    m_lowestLabel->setGeometry(ScaledRect(58, mid - 12, 32, 24));
+    m_slider->setGeometry(ScaledRect(94, 0, 110, h));
+    m_highestLabel->setGeometry(ScaledRect(208, mid - 12, 44, 24));
+    m_xLabel->setGeometry(ScaledRect(256, 0, 88, mid));
+    m_yLabel->setGeometry(ScaledRect(256, mid, 88, h - mid));
+    m_dpiLabel->setGeometry(ScaledRect(256, mid - 12, 88, 24));
+    m_linkBox->setGeometry(ScaledRect(346, mid - 12, 94, 24));
     applyColours();
 }
 

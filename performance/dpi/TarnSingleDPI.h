@@ -40,7 +40,9 @@ public:
     void setHighlighted(bool highlighted);
     bool isHighlighted() const { return m_highlighted; }
 
-    void relayout();
+    // Lays the row out for a height of rowHeight at scale 1 (48 fits every label at ease).
+    void relayout(int rowHeight = kRowHeight);
+    static constexpr int kRowHeight = 48;
     void retranslate();
 
     // For tests and the page's look: the parts of the row.

@@ -28,23 +28,24 @@ struct ArrangementRects
 
 // Every arrangement keeps key response, motion wake and sensor mode; only the options the
 // mouse takes in that mode (lift, sync, angle snapping, jitter) come and go.
+// The caption column is wide enough for the French captions.
 const std::array<ArrangementRects, 3> kArrangements{{
     // SyncMode 0: the mouse takes the lift-off distance only.
-    {QRect(0, 4, 95, 22), QRect(95, 4, 150, 22), QRect(250, 4, 36, 22), QRect(406, 3, 100, 24),
-     QRect(), QRect(0, 28, 95, 22), QRect(95, 28, 55, 22), QRect(150, 28, 60, 22), QRect(), QRect(),
-     QRect(215, 28, 130, 22),
-     QRect(0, 52, 95, 22), QRect(95, 52, 55, 22), QRect(150, 52, 90, 22), QRect(245, 52, 110, 22)},
+    {QRect(0, 4, 120, 22), QRect(120, 4, 140, 22), QRect(265, 4, 36, 22), QRect(406, 3, 100, 24),
+     QRect(), QRect(0, 28, 120, 22), QRect(120, 28, 60, 22), QRect(180, 28, 60, 22), QRect(), QRect(),
+     QRect(245, 28, 170, 22),
+     QRect(0, 52, 120, 22), QRect(120, 52, 60, 22), QRect(180, 52, 90, 22), QRect(270, 52, 115, 22)},
     // SyncMode 1: the mouse takes sync only.
-    {QRect(0, 4, 95, 22), QRect(95, 4, 150, 22), QRect(250, 4, 36, 22), QRect(406, 3, 100, 24),
-     QRect(0, 28, 150, 22), QRect(), QRect(), QRect(), QRect(), QRect(),
-     QRect(215, 28, 130, 22),
-     QRect(0, 52, 95, 22), QRect(95, 52, 55, 22), QRect(150, 52, 90, 22), QRect(245, 52, 110, 22)},
+    {QRect(0, 4, 120, 22), QRect(120, 4, 140, 22), QRect(265, 4, 36, 22), QRect(406, 3, 100, 24),
+     QRect(0, 28, 180, 22), QRect(), QRect(), QRect(), QRect(), QRect(),
+     QRect(245, 28, 170, 22),
+     QRect(0, 52, 120, 22), QRect(120, 52, 60, 22), QRect(180, 52, 90, 22), QRect(270, 52, 115, 22)},
     // Any other SyncMode: lift with the jitter, angle-snapping and sync flags.
-    {QRect(0, 4, 95, 22), QRect(95, 4, 150, 22), QRect(250, 4, 36, 22), QRect(406, 3, 100, 24),
-     QRect(296, 4, 104, 22), QRect(0, 28, 95, 22), QRect(95, 28, 55, 22), QRect(150, 28, 60, 22),
-     QRect(215, 28, 130, 22), QRect(360, 28, 100, 22),
-     QRect(360, 52, 130, 22),
-     QRect(0, 52, 95, 22), QRect(95, 52, 55, 22), QRect(150, 52, 90, 22), QRect(245, 52, 110, 22)},
+    {QRect(0, 4, 120, 22), QRect(120, 4, 128, 22), QRect(252, 4, 36, 22), QRect(406, 3, 100, 24),
+     QRect(292, 4, 112, 22), QRect(0, 28, 120, 22), QRect(120, 28, 60, 22), QRect(180, 28, 60, 22),
+     QRect(240, 28, 150, 22), QRect(390, 28, 116, 22),
+     QRect(358, 52, 148, 22),
+     QRect(0, 52, 120, 22), QRect(120, 52, 52, 22), QRect(172, 52, 84, 22), QRect(256, 52, 102, 22)},
 }};
 
 void Place(QWidget* widget, const QRect& rect)
@@ -206,6 +207,16 @@ void TarnPointSpeed::storeEdits()
     options.Wake = m_wake;
     options.SensorMode = m_sensorMode;
     MouseSession& session = MouseSession::instance();
+    // What this arrangement does not show keeps its stored value.
+    const SensorOptions stored = MouseSession::OptionsOf(session.current());
+    if (m_syncBox->isHidden())
+        options.Sync = stored.Sync;
+    if (m_lift1->isHidden())
+        options.LiftHigh = stored.LiftHigh;
+    if (m_angleBox->isHidden())
+        options.AngleValue = stored.AngleValue;
+    if (m_jitterBox->isHidden())
+        options.Jitter = stored.Jitter;
     session.setSensorOptions(options);
     session.setPointerSpeed(-1, m_mousespeed, m_scrollspeed);
 }

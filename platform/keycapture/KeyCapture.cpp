@@ -334,6 +334,15 @@ void KeyCapture::setActive(bool active)
     }
 }
 
+const char* const kDesktopShortcutsNote =
+    QT_TRANSLATE_NOOP("QObject", "Under Wayland the desktop may keep its own shortcuts (such as Alt+Tab or Super).");
+
+bool IsWaylandSession()
+{
+    return qEnvironmentVariable("XDG_SESSION_TYPE").compare(QLatin1String("wayland"), Qt::CaseInsensitive) == 0
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 bool KeyCapture::isSystemWide() const
 {
     if (m_mode == Mode::Recording)

@@ -30,6 +30,12 @@ bool EvdevToHookKey(quint32 evdevCode, bool release, bool altDown, HookKeyEvent&
 // A Qt key event (its native scan code is the X11 keycode) → hook terms.
 bool QtKeyEventToHookKey(const QKeyEvent& event, HookKeyEvent& out);
 
+// True in a Wayland session (the program then runs through XWayland): keys typed into
+// Wayland windows never reach it, and a keyboard grab does not keep the desktop's shortcuts.
+bool IsWaylandSession();
+// What the capture dialogs say there (untranslated, context "QObject").
+extern const char* const kDesktopShortcutsNote;
+
 // The capture dialogs' translation (single key, combination, fire key).
 CapturedKey TranslateForCapture(const HookKeyEvent& event);
 // The macro recorder's translation (Alt presses lose their flags first).

@@ -136,6 +136,10 @@
         <source>The firmware updater could not be started.</source>
         <translation>The firmware updater could not be started.</translation>
     </message>
+    <message>
+        <source>The changes have not been applied. Quit without them?</source>
+        <translation>The changes have not been applied. Quit without them?</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -882,8 +886,8 @@
     </message>
     <message>
         <location filename="../../macros/page/MacroDialog.cpp" line="1249"/>
-        <source>A MACRO HOLDS AT MOST %1 ACTIONS.</source>
-        <translation>A MACRO HOLDS AT MOST %1 ACTIONS.</translation>
+        <source>A MACRO HOLDS AT MOST %1 ACTIONS, OR %2 WITHOUT DELAYS.</source>
+        <translation>A MACRO HOLDS AT MOST %1 ACTIONS, OR %2 WITHOUT DELAYS.</translation>
     </message>
     <message>
         <location filename="../../macros/page/MacroEventTable.cpp" line="49"/>
@@ -1293,6 +1297,50 @@
         <location filename="../../buttons/page/ButtonDialogsDefault.cpp" line="79"/>
         <source>MACRO SELECT</source>
         <translation>MACRO SELECT</translation>
+    </message>
+    <message>
+        <source>This mouse has no %1 setting.</source>
+        <translation>This mouse has no %1 setting.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; PLAYS ON %2.</source>
+        <translation>&quot;%1&quot; PLAYS ON %2.</translation>
+    </message>
+    <message>
+        <source>DELETE IT AND GIVE THESE BUTTONS THEIR DEFAULT FUNCTION?</source>
+        <translation>DELETE IT AND GIVE THESE BUTTONS THEIR DEFAULT FUNCTION?</translation>
+    </message>
+    <message>
+        <source>WHEEL UP</source>
+        <translation>WHEEL UP</translation>
+    </message>
+    <message>
+        <source>WHEEL DOWN</source>
+        <translation>WHEEL DOWN</translation>
+    </message>
+    <message>
+        <source>BUTTON %1</source>
+        <translation>BUTTON %1</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 %2</source>
+        <translation>PROFILE %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>THE MACRO COULD NOT BE SAVED AS %1.</source>
+        <translation>THE MACRO COULD NOT BE SAVED AS %1.</translation>
+    </message>
+    <message>
+        <source>Under Wayland the desktop may keep its own shortcuts (such as Alt+Tab or Super).</source>
+        <translation>Under Wayland the desktop may keep its own shortcuts (such as Alt+Tab or Super).</translation>
+    </message>
+    <message>
+        <source>Under Wayland only keys typed into X11 windows, this one included, are recorded.</source>
+        <translation>Under Wayland only keys typed into X11 windows, this one included, are recorded.</translation>
     </message>
 </context>
 <context>

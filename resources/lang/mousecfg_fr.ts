@@ -136,6 +136,10 @@
         <source>The firmware updater could not be started.</source>
         <translation>Le programme de mise à jour n&apos;a pas pu être lancé.</translation>
     </message>
+    <message>
+        <source>The changes have not been applied. Quit without them?</source>
+        <translation>Les modifications n'ont pas été appliquées. Quitter sans elles ?</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -147,7 +151,7 @@
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="54"/>
         <source>CUSTOMIZE</source>
-        <translation>PERSONNALISER</translation>
+        <translation>BOUTONS</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="55"/>
@@ -367,7 +371,7 @@
     <message>
         <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="111"/>
         <source>GUNFILE NAME</source>
-        <translation>NOM DU FICHIER DE RECUL</translation>
+        <translation>NOM DU RECUL</translation>
     </message>
     <message>
         <location filename="../../macros/gunset/TarnGunsetDialog.cpp" line="121"/>
@@ -472,12 +476,12 @@
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="238"/>
         <source>Key Response</source>
-        <translation>Réponse des touches</translation>
+        <translation>Réactivité</translation>
     </message>
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="239"/>
         <source>Enable sync</source>
-        <translation>Synchronisation</translation>
+        <translation>Synchro</translation>
     </message>
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="240"/>
@@ -502,12 +506,12 @@
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="244"/>
         <source>Jitter</source>
-        <translation>Anti-tremblement</translation>
+        <translation>Anti-gigue</translation>
     </message>
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="245"/>
         <source>Motion Wake</source>
-        <translation>Réveil au mouvement</translation>
+        <translation>Réveil au geste</translation>
     </message>
     <message>
         <location filename="../../performance/sensor/TarnPointSpeed.cpp" line="246"/>
@@ -715,12 +719,12 @@
         <location filename="../../macros/page/MacroDialog.cpp" line="83"/>
         <location filename="../../buttons/dialogs/TarnMacroSelect.cpp" line="94"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation>RÉPÉTER TANT QUE LA TOUCHE EST ENFONCÉE</translation>
+        <translation>RÉPÉTER TANT QU'ENFONCÉE</translation>
     </message>
     <message>
         <location filename="../../macros/page/MacroDialog.cpp" line="84"/>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation>RÉPÉTER JUSQU'À LA PROCHAINE PRESSION</translation>
+        <translation>RÉPÉTER JUSQU'À NOUVEL APPUI</translation>
     </message>
     <message>
         <location filename="../../macros/page/MacroDialog.cpp" line="570"/>
@@ -776,12 +780,12 @@
     <message>
         <location filename="../../macros/page/MacroDialog.cpp" line="591"/>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation>ENREGISTRER LES DÉLAIS ENTRE LES ACTIONS</translation>
+        <translation>ENREGISTRER LES DÉLAIS</translation>
     </message>
     <message>
         <location filename="../../macros/page/MacroDialog.cpp" line="592"/>
         <source>INSERT DEFAULT DELAY</source>
-        <translation>INSÉRER LE DÉLAI PAR DÉFAUT</translation>
+        <translation>DÉLAI PAR DÉFAUT</translation>
     </message>
     <message>
         <location filename="../../macros/page/MacroDialog.cpp" line="593"/>
@@ -882,8 +886,8 @@
     </message>
     <message>
         <location filename="../../macros/page/MacroDialog.cpp" line="1249"/>
-        <source>A MACRO HOLDS AT MOST %1 ACTIONS.</source>
-        <translation>UNE MACRO CONTIENT AU PLUS %1 ACTIONS.</translation>
+        <source>A MACRO HOLDS AT MOST %1 ACTIONS, OR %2 WITHOUT DELAYS.</source>
+        <translation>UNE MACRO CONTIENT AU PLUS %1 ACTIONS, OU %2 SANS DÉLAIS.</translation>
     </message>
     <message>
         <location filename="../../macros/page/MacroEventTable.cpp" line="49"/>
@@ -1293,6 +1297,50 @@
         <location filename="../../buttons/page/ButtonDialogsDefault.cpp" line="79"/>
         <source>MACRO SELECT</source>
         <translation>CHOIX DE LA MACRO</translation>
+    </message>
+    <message>
+        <source>This mouse has no %1 setting.</source>
+        <translation>Cette souris n'a pas de réglage %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; PLAYS ON %2.</source>
+        <translation>« %1 » EST JOUÉE PAR %2.</translation>
+    </message>
+    <message>
+        <source>DELETE IT AND GIVE THESE BUTTONS THEIR DEFAULT FUNCTION?</source>
+        <translation>LA SUPPRIMER ET RENDRE À CES BOUTONS LEUR FONCTION PAR DÉFAUT ?</translation>
+    </message>
+    <message>
+        <source>WHEEL UP</source>
+        <translation>MOLETTE HAUT</translation>
+    </message>
+    <message>
+        <source>WHEEL DOWN</source>
+        <translation>MOLETTE BAS</translation>
+    </message>
+    <message>
+        <source>BUTTON %1</source>
+        <translation>BOUTON %1</translation>
+    </message>
+    <message>
+        <source>PROFILE %1 %2</source>
+        <translation>PROFIL %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>THE MACRO COULD NOT BE SAVED AS %1.</source>
+        <translation>LA MACRO N'A PAS PU ÊTRE ENREGISTRÉE SOUS %1.</translation>
+    </message>
+    <message>
+        <source>Under Wayland the desktop may keep its own shortcuts (such as Alt+Tab or Super).</source>
+        <translation>Sous Wayland, le bureau peut garder ses propres raccourcis (comme Alt+Tab ou Super).</translation>
+    </message>
+    <message>
+        <source>Under Wayland only keys typed into X11 windows, this one included, are recorded.</source>
+        <translation>Sous Wayland, seules les touches tapées dans des fenêtres X11, dont celle-ci, sont enregistrées.</translation>
     </message>
 </context>
 <context>

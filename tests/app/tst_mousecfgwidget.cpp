@@ -2,6 +2,7 @@
 // flows and their failure messages, plug and unplug, page switching.
 #include "ConfigFiles.h"
 #include "ConfigPage.h"
+#include "Descriptor.h"
 #include "DpiEncoding.h"
 #include "GlobalConfig.h"
 #include "DeviceLock.h"
@@ -11,9 +12,16 @@
 #include "OsdMessage.h"
 #include "Pages.h"
 #include "ProfileWriter.h"
+#include "TarnComboKeyWindow.h"
 #include "TarnDPIWindow.h"
+#include "TarnFireKeyWindow.h"
+#include "TarnGunsetDialog.h"
+#include "TarnMacroSelect.h"
 #include "TarnMessageBox.h"
+#include "TarnPushButton.h"
 #include "TarnSingleDPI.h"
+#include "TarnSingleKeyWindow.h"
+#include "TarnSniperWindow.h"
 #include "TarnSlider.h"
 #include "TarnTwoBarSlider.h"
 #include "TestAppDir.h"
@@ -21,10 +29,14 @@
 #include "VirtualMouse.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QLabel>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QtEndian>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <QtTest>
@@ -71,7 +83,10 @@ private slots:
     void storedSettingsChangedElsewhere();
     void osdRecordOnTheSocket();
     void firmwareUpdateRules();
-    void closeWithoutTrayMinimises();
+    void captionsFitInBothLanguages();
+    void closeWithoutTrayQuits_data();
+    void closeWithoutTrayQuits();
+    void oneConnectionBoxAtATime();
 
 private:
     void copyAppDir();
@@ -379,9 +394,12 @@ void MousecfgWidgetTest::languageSwitch()
 {
     MousecfgWidget window;
     QVERIFY(HasButton(window, QStringLiteral("APPLY")));  // the English translation's capitals
+    const QString title = window.windowTitle();
+    QVERIFY(!title.isEmpty());
     window.switchLanguage(1);
     QVERIFY(HasButton(window, QStringLiteral("Appliquer")));
     QCOMPARE(LangID(), 1);
+    QCOMPARE(window.windowTitle(), title);   // the product's name in every language
     // A language whose translation file is missing keeps the texts shown.
     QFile::remove(m_dir->file(QStringLiteral("lang/mousecfg_en.qm")));
     window.switchLanguage(0);
@@ -529,14 +547,169 @@ void MousecfgWidgetTest::firmwareUpdateRules()
     QCOMPARE(m_boxes.value(1), QStringLiteral("The firmware updater could not be started."));
 }
 
-void MousecfgWidgetTest::closeWithoutTrayMinimises()
+namespace {
+
+// Captions a widget shows cut: one-line labels, check boxes and plain buttons narrower
+// than their text. A skinned button that elides shows the whole caption as tool tip.
+QStringList CutCaptions(const QWidget& root)
 {
+    QStringList cut;
+    for (const QWidget* w : root.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&root) || !w->toolTip().isEmpty())
+            continue;
+        const QFontMetrics metrics(w->font());
+        if (qobject_cast<const TarnPushButton*>(w))
+            continue;
+        if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            if (label->wordWrap() || label->text().contains(QLatin1Char('<')) || label->text().isEmpty())
+                continue;
+            if (metrics.horizontalAdvance(label->text()) > label->contentsRect().width())
+                cut << label->text();
+        } else if (const auto* box = qobject_cast<const QCheckBox*>(w)) {
+            if (!box->text().isEmpty() && box->sizeHint().width() > box->width())
+                cut << box->text();
+        } else if (const auto* button = qobject_cast<const QPushButton*>(w)) {
+            if (!button->text().isEmpty() && metrics.horizontalAdvance(button->text()) + 4 > button->width())
+                cut << button->text();
+        }
+    }
+    return cut;
+}
+
+void CopySkin(const QString& appDir)
+{
+    const QString source = QStringLiteral(MOUSECFG_BUILD_APP_DIR "/skin");
+    QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString to = appDir + QStringLiteral("/skin/") + QDir(source).relativeFilePath(from);
+        QDir().mkpath(QFileInfo(to).absolutePath());
+        QFile::copy(from, to);
+    }
+}
+
+} // namespace
+
+void MousecfgWidgetTest::captionsFitInBothLanguages()
+{
+    // Set MOUSECFG_GRAB_DIR to keep a picture of every tab and dialog in both languages.
+    const QString grabs = qEnvironmentVariable("MOUSECFG_GRAB_DIR");
+    CopySkin(m_dir->path());
+    MousecfgWidget window;
+    InstallPages(window);
+    window.show();
+    QStringList cut;
+    for (int lang : {0, 1}) {
+        window.switchLanguage(lang);
+        const QString suffix = lang == 0 ? QStringLiteral("en") : QStringLiteral("fr");
+        for (int tab = 0; tab < MousecfgWidget::TabCount; ++tab) {
+            window.switchPage(tab);
+            for (const QString& text : CutCaptions(window))
+                cut << QStringLiteral("%1 tab %2: %3").arg(suffix).arg(tab).arg(text);
+            if (!grabs.isEmpty())
+                window.grab().save(QStringLiteral("%1/tab%2-%3.png").arg(grabs).arg(tab).arg(suffix));
+        }
+        ButtonRecord button;
+        TarnMacroSelect select(QObject::tr("MACRO SELECT"), button, kMacroFunction, &window);
+        TarnSingleKeyWindow single(&window);
+        TarnComboKeyWindow combo(&window);
+        TarnFireKeyWindow fire(&window);
+        TarnSniperWindow sniper(button, &window);
+        TarnGunsetDialog gun(&window);
+        TarnMessageBox box(TarnMessageBox::Question, QObject::tr("Warning"), QObject::tr("Dongle Disconnect!"),
+                           QString(), &window);
+        const QList<QPair<QWidget*, QString>> dialogs = {{&select, "macroselect"}, {&single, "singlekey"},
+            {&combo, "combokey"}, {&fire, "firekey"}, {&sniper, "sniper"}, {&gun, "gunset"}, {&box, "messagebox"}};
+        for (const auto& dialog : dialogs) {
+            dialog.first->show();
+            for (const QString& text : CutCaptions(*dialog.first))
+                cut << QStringLiteral("%1 %2: %3").arg(suffix, dialog.second, text);
+            if (!grabs.isEmpty())
+                dialog.first->grab().save(QStringLiteral("%1/%2-%3.png").arg(grabs, dialog.second, suffix));
+            dialog.first->hide();
+        }
+    }
+    // The sensor options' widest arrangement, in the longer language.
+    QSettings(m_dir->file(QStringLiteral("DefaultProfile.bin")), QSettings::IniFormat)
+        .setValue(QStringLiteral("PROFILE/SyncMode"), 2);
+    window.slotWarnClose();
+    window.switchPage(MousecfgWidget::DpiTab);
+    for (const QString& text : CutCaptions(window))
+        cut << QStringLiteral("fr SyncMode 2: %1").arg(text);
+    if (!grabs.isEmpty())
+        window.grab().save(grabs + QStringLiteral("/tab2-syncmode2-fr.png"));
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    // Eight DPI levels, for a look.
+    if (!grabs.isEmpty()) {
+        const QString descriptor = m_dir->file(QStringLiteral("DefaultProfile.bin"));
+        QSettings(descriptor, QSettings::IniFormat).setValue(QStringLiteral("PROFILE/DPICount"), 8 ^ 13 ^ 5);
+        window.slotWarnClose();
+        window.switchPage(MousecfgWidget::DpiTab);
+        window.grab().save(grabs + QStringLiteral("/dpi8.png"));
+    }
+}
+
+void MousecfgWidgetTest::closeWithoutTrayQuits_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("quits");
+    QTest::newRow("nothing to apply: quits") << false << 0 << true;
+    QTest::newRow("unapplied edit, quit anyway") << true << 1 << true;
+    QTest::newRow("unapplied edit, stay") << true << 0 << false;
+}
+
+void MousecfgWidgetTest::closeWithoutTrayQuits()
+{
+    QFETCH(bool, edited);
+    QFETCH(int, answer);
+    QFETCH(bool, quits);
     MousecfgWidget window;
     window.show();
     QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());  // offscreen has no tray
-    window.close();
-    QVERIFY(window.isVisible());  // still reachable, only minimised
-    QVERIFY(window.isMinimized());
+    // OK and Cancel keep the window reachable: minimised, not hidden.
+    window.onCancel();
+    QVERIFY(window.isVisible() && window.isMinimized());
+    window.showNormal();
+    if (edited)
+        QVERIFY(MouseSession::instance().setReportRate(-1, 8).ok);
+    m_boxes.clear();
+    m_answer = answer;
+    // The application's own loop, so that quit() ends it (with 0) and leaves no mark.
+    QTimer stay;
+    stay.setSingleShot(true);
+    connect(&stay, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    stay.start(500);
+    QTimer::singleShot(0, &window, [&window] { window.close(); });
+    const int code = QCoreApplication::exec();
+    stay.stop();
+    QCOMPARE(code == 0, quits);
+    QCOMPARE(m_boxes.size(), edited ? 1 : 0);
+}
+
+void MousecfgWidgetTest::oneConnectionBoxAtATime()
+{
+    m_mouse->unplug(Identity::Dongle);
+    const int storedLevel = ConfigBattery();
+    MousecfgWidget* shown = nullptr;
+    TarnMessageBox::SetAnswerHook([this, &shown](TarnMessageBox& box) {
+        m_boxes << box.text1();
+        // A second start and "&Load Config" while the box is open.
+        if (shown && m_boxes.size() == 1) {
+            shown->slotWarning();
+            shown->slotWarning();
+        }
+        return 1;
+    });
+    MousecfgWidget window;
+    shown = &window;
+    QTRY_COMPARE(m_boxes.size(), 1);
+    QTest::qWait(300);
+    QCOMPARE(m_boxes.size(), 1);
+    // No mouse: no battery level shown or stored.
+    QCOMPARE(window.batteryText(), QString());
+    QCOMPARE(ConfigBattery(), storedLevel);
+    QCOMPARE(window.windowTitle(), DescriptorProductName());
 }
 
 QTEST_MAIN(MousecfgWidgetTest)

@@ -1,8 +1,10 @@
 #include "MacroCommands.h"
 
 #include "AppPaths.h"
+#include "ButtonEncoding.h"
 #include "MacroFile.h"
 #include "MacroNameList.h"
+#include "MouseSession.h"
 #include "TestAppDir.h"
 
 #include <QDirIterator>
@@ -103,6 +105,8 @@ private slots:
     void exportToFileAndFolder();
     void deleteRemovesNameAndFile();
     void renameKeepsPlace();
+    void boundMacroFollowsRenameAndDeleteAsks();
+    void exportAddsSuffix();
     void renameToTakenName_data();
     void renameToTakenName();
     void renameToSameNameChangesNothing();
@@ -317,6 +321,50 @@ void TestMacroCommands::deleteRemovesNameAndFile()
     QCOMPARE(MacroNames(), (QStringList{"alpha", "gamma"}));
     QVERIFY(!QFileInfo::exists(m_app->file(QStringLiteral("Configs/MacroDB/beta.MSMACRO"))));
     QVERIFY(QFileInfo::exists(m_app->file(QStringLiteral("Configs/MacroDB/gamma.MSMACRO"))));
+}
+
+void TestMacroCommands::boundMacroFollowsRenameAndDeleteAsks()
+{
+    seed();
+    MouseSession& session = MouseSession::instance();
+    session.load();
+    for (int slot : {0, 2}) {
+        ButtonRecord& b = session.current().profiles[slot].BUTTON_INFO[3];
+        b.Fun = kMacroFunction;
+        b.macroname = QStringLiteral("beta");
+    }
+    session.current().profiles[1].BUTTON_INFO[kWheelUpRecord].Fun = kGunFileFunction;
+    session.current().profiles[1].BUTTON_INFO[kWheelUpRecord].macroname = QStringLiteral("beta");
+    QVERIFY(session.store());
+    const QVector<MacroBinding> bound{{0, 3}, {1, kWheelUpRecord}, {2, 3}};
+
+    QCOMPARE(Macro({"rename", "beta", "Burst"}).code, 0);
+    session.load();
+    QVERIFY(session.macroBindings(QStringLiteral("Burst")) == bound);
+
+    Run r = Macro({"delete", "Burst"});
+    QCOMPARE(r.code, 2);
+    QVERIFY2(r.err.contains(QLatin1String("slot 1 button 3, slot 2 wheel-up, slot 3 button 3")), qPrintable(r.err));
+    QVERIFY(MacroNames().contains(QStringLiteral("Burst")));
+
+    r = Macro({"delete", "Burst", "--force"});
+    QCOMPARE(r.code, 0);
+    session.load();
+    QVERIFY(session.macroBindings(QStringLiteral("Burst")).isEmpty());
+    ProfileRecord defaults;
+    MakeDefaultProfile(defaults);
+    QCOMPARE(session.current().profiles[2].BUTTON_INFO[3].Fun, defaults.BUTTON_INFO[3].Fun);
+    QCOMPARE(session.current().profiles[1].BUTTON_INFO[kWheelUpRecord].Fun, defaults.BUTTON_INFO[kWheelUpRecord].Fun);
+}
+
+void TestMacroCommands::exportAddsSuffix()
+{
+    seed();
+    const Run r = Macro({"export", "beta", m_outside->path() + QStringLiteral("/bare")});
+    QCOMPARE(r.code, 0);
+    QVERIFY(QFileInfo::exists(m_outside->path() + QStringLiteral("/bare.MSMACRO")));
+    QCOMPARE(Macro({"import", m_outside->path() + QStringLiteral("/bare.MSMACRO")}).code, 0);
+    QVERIFY(MacroNames().contains(QStringLiteral("bare")));
 }
 
 void TestMacroCommands::renameKeepsPlace()

@@ -95,6 +95,8 @@ private slots:
     void setStoresRawBytes();
     void setRefusedChangesNothing_data();
     void setRefusedChangesNothing();
+    void setOffersWhatThePagesOffer_data();
+    void setOffersWhatThePagesOffer();
     void setDpiPerSensor_data();
     void setDpiPerSensor();
     void setWithoutWriteMarksDiff();
@@ -112,6 +114,7 @@ private slots:
     void setWriteFailureKeepsDiff();
 
 private:
+    void setDescriptorKey(const QString& key, const QVariant& value);
     QString path(const QString& relative) const { return m_dir->path() + QLatin1Char('/') + relative; }
     QMap<QString, QByteArray> storedBytes() const;
     void setConfigKey(const QString& key, const QVariant& value);
@@ -141,6 +144,13 @@ void TestSettingsCommands::init()
     setConfigKey(QStringLiteral("Config/ProfileID"), 0);
     setConfigKey(QStringLiteral("Config/Diff"), 0);
     setConfigKey(QStringLiteral("Config/CurrentProductName"), QStringLiteral("X8 Wireless"));
+    // A sensor page with every option, as SyncMode 2 shows it.
+    setDescriptorKey(QStringLiteral("PROFILE/SyncMode"), 2);
+}
+
+void TestSettingsCommands::setDescriptorKey(const QString& key, const QVariant& value)
+{
+    QSettings(path(QStringLiteral("DefaultProfile.bin")), QSettings::IniFormat).setValue(key, value);
 }
 
 void TestSettingsCommands::cleanup()
@@ -334,8 +344,8 @@ void TestSettingsCommands::setRoundTrip_data()
                                     << QVariant(QStringLiteral("BREATHING"));
     QTest::newRow("effect by number") << none << Args("effect 13") << "profiles/0/lighting/effect"
                                       << QVariant(QStringLiteral("Marbles"));
-    QTest::newRow("effect of two words") << none << Args("effect horizontal wave") << "profiles/0/lighting/effect_index"
-                                         << QVariant(6);
+    QTest::newRow("effect of three words") << none << Args("effect go without trace")
+                                           << "profiles/0/lighting/effect_index" << QVariant(10);
     QTest::newRow("effect yo_yo") << none << Args("effect YO_YO") << "profiles/0/lighting/effect"
                                   << QVariant(QStringLiteral("yo-yo"));
     QTest::newRow("effect off") << none << Args("effect off") << "profiles/0/lighting/effect_index" << QVariant(0);
@@ -471,6 +481,41 @@ void TestSettingsCommands::setRefusedChangesNothing()
     QCOMPARE(after.keys(), before.keys());
     for (const QString& file : before.keys())
         QVERIFY2(after.value(file) == before.value(file), qPrintable(file));
+}
+
+void TestSettingsCommands::setOffersWhatThePagesOffer_data()
+{
+    QTest::addColumn<QString>("descriptor");   // key=value;...
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::newRow("SyncMode 0 hides sync") << "PROFILE/SyncMode=0" << Args("sync on") << 2;
+    QTest::newRow("SyncMode 0 hides angle snapping") << "PROFILE/SyncMode=0" << Args("angle-snapping off") << 2;
+    QTest::newRow("SyncMode 0 hides jitter") << "PROFILE/SyncMode=0" << Args("jitter off") << 2;
+    QTest::newRow("SyncMode 0 shows the lift") << "PROFILE/SyncMode=0" << Args("lift 2") << 0;
+    QTest::newRow("SyncMode 1 hides the lift") << "PROFILE/SyncMode=1" << Args("lift 2") << 2;
+    QTest::newRow("SyncMode 1 shows sync") << "PROFILE/SyncMode=1" << Args("sync on") << 0;
+    QTest::newRow("flash is not in the menu") << "" << Args("effect flash") << 2;
+    QTest::newRow("effect 8 is not in the menu") << "" << Args("effect 8") << 2;
+    QTest::newRow("effect 9 is") << "" << Args("effect 9") << 0;
+    QTest::newRow("no lighting, sleep on the DPI page") << "PROFILE/ledDisable=1;PROFILE/ShowSleep=1"
+                                                         << Args("sleep 3") << 0;
+    QTest::newRow("no lighting, move-off on the DPI page") << "PROFILE/ledDisable=1;PROFILE/ShowSleep=1"
+                                                            << Args("move-to-light-off off") << 0;
+    QTest::newRow("no lighting, no sleep shown") << "PROFILE/ledDisable=1;PROFILE/ShowSleep=0" << Args("sleep 3") << 2;
+}
+
+void TestSettingsCommands::setOffersWhatThePagesOffer()
+{
+    QFETCH(QString, descriptor);
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    for (const QString& pair : descriptor.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        setDescriptorKey(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1).toInt());
+    const QMap<QString, QByteArray> before = storedBytes();
+    const Run r = Set(args);
+    QVERIFY2(r.code == code, qPrintable(r.err));
+    if (code != 0)
+        QCOMPARE(storedBytes(), before);
 }
 
 void TestSettingsCommands::setDpiPerSensor_data()

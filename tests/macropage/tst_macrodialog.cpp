@@ -5,6 +5,7 @@
 #include "MacroEventTable.h"
 #include "MacroFile.h"
 #include "MacroNameList.h"
+#include "MouseSession.h"
 #include "TarnMessageBox.h"
 #include "TarnMoveItem.h"
 #include "TestAppDir.h"
@@ -123,6 +124,10 @@ private slots:
     void importExisting();
     void importUnsafeName();
     void exportSingle();
+    void exportAddsSuffixAndReportsFailure();
+    void insertionsStopAtTheMouseLimit_data();
+    void insertionsStopAtTheMouseLimit();
+    void boundMacroRenameAndDelete();
     void batchImportExport();
     void batchDisablesEditing();
     void gunSetLoadsTheWrittenMacro();
@@ -304,9 +309,23 @@ void TestMacroDialog::loadedSettingsShowInControls()
 
 void TestMacroDialog::noteWhenRecordingIsNotSystemWide()
 {
+    const QByteArray session = qgetenv("XDG_SESSION_TYPE");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("XDG_SESSION_TYPE", "x11");
     auto page = makePage();
     QCOMPARE(child<QLabel>(*page, "noteLabel")->isVisible(), !page->keyCapture()->isSystemWide());
     QVERIFY(!child<QLabel>(*page, "noteLabel")->text().isEmpty());
+    QVERIFY(!child<QLabel>(*page, "noteLabel")->text().contains("Wayland"));
+    // Through XWayland the page says which keys it hears, whatever XInput2 offers.
+    qputenv("XDG_SESSION_TYPE", "wayland");
+    page.reset();
+    auto waylandPage = makePage();
+    QVERIFY(child<QLabel>(*waylandPage, "noteLabel")->isVisible());
+    QVERIFY(child<QLabel>(*waylandPage, "noteLabel")->text().contains("X11"));
+    qputenv("XDG_SESSION_TYPE", session);
+    if (!wayland.isEmpty())
+        qputenv("WAYLAND_DISPLAY", wayland);
 }
 
 // ---- Recording --------------------------------------------------------------------------
@@ -1137,6 +1156,96 @@ void TestMacroDialog::exportSingle()
     click(child<QWidget>(*page, "exportButton"));
     QCOMPARE(m_fileAsks, QList<MacroDialog::FileDialogKind>{MacroDialog::FileDialogKind::SaveFile});
     QCOMPARE(m_app->read("out/copy.MSMACRO"), m_app->read("Configs/MacroDB/m.MSMACRO"));
+}
+
+void TestMacroDialog::exportAddsSuffixAndReportsFailure()
+{
+    saveMacro("m", "6/0/4");
+    auto page = makePage();
+    m_fileAnswer = QStringList{m_app->file("bare")};
+    click(child<QWidget>(*page, "exportButton"));
+    QCOMPARE(m_app->read("bare.MSMACRO"), m_app->read("Configs/MacroDB/m.MSMACRO"));
+    QVERIFY(!QFileInfo::exists(m_app->file("bare")));
+    QVERIFY(m_messages.isEmpty());
+    m_fileAnswer = QStringList{m_app->file("no/such/folder/m.MSMACRO")};
+    click(child<QWidget>(*page, "exportButton"));
+    QCOMPARE(m_messages.size(), 1);
+}
+
+void TestMacroDialog::insertionsStopAtTheMouseLimit_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("delayType");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("INSERT DELAY reaches 63") << "6/0/1" << 62 << 0 << "delay" << 63;
+    QTest::newRow("INSERT DELAY past 63") << "6/0/1" << 63 << 0 << "delay" << 63;
+    QTest::newRow("press without delays stops at 51") << "129/0/1" << 51 << 0 << "press" << 51;
+    QTest::newRow("press with its delay may pass 51") << "129/0/1" << 51 << 1 << "press" << 53;
+    QTest::newRow("press and its delay past 63 both refused") << "6/0/1" << 62 << 1 << "press" << 62;
+    QTest::newRow("step without delays stops at 51") << "129/0/1" << 51 << 0 << "step" << 51;
+    QTest::newRow("PASTE without delays stops at 51") << "129/0/1" << 51 << 0 << "paste" << 51;
+    QTest::newRow("PASTE with delays reaches 63") << "6/0/1" << 62 << 0 << "paste" << 63;
+}
+
+void TestMacroDialog::insertionsStopAtTheMouseLimit()
+{
+    QFETCH(QString, row);
+    QFETCH(int, count);
+    QFETCH(int, delayType);
+    QFETCH(QString, action);
+    QFETCH(int, rows);
+    saveMacro("m", QVector<QString>(count, row).toList().join(' '), quint8(delayType));
+    auto page = makePage();
+    if (action == "delay") {
+        click(child<QWidget>(*page, "insertDelayButton"));
+    } else if (action == "press") {
+        page->TreeitemClick(child<QTreeWidget>(*page, "mouseTree")->topLevelItem(0)->child(0), 0);
+    } else if (action == "step") {
+        click(child<QWidget>(*page, "mouseActionButton"));
+        auto* step = child<TarnMoveItem>(*page, "moveItem1");
+        QTest::mouseClick(step, Qt::LeftButton, Qt::NoModifier, QPoint(4, step->height() / 2));
+    } else {
+        clickTableRow(*page, 0);
+        click(child<QWidget>(*page, "rowCopy"));
+        click(child<QWidget>(*page, "rowPaste"));
+    }
+    QCOMPARE(page->eventTable()->rowCount(), rows);
+    QCOMPARE(m_messages.size(), rows == count ? 1 : 0);
+}
+
+void TestMacroDialog::boundMacroRenameAndDelete()
+{
+    m_app->installShippedDescriptor();
+    saveMacro("m", "6/0/4");
+    saveMacro("other", "6/0/5");
+    SettingsRecord& settings = MouseSession::instance().current();
+    const SettingsRecord saved = settings;
+    for (int slot : {1, 3}) {
+        settings.profiles[slot].BUTTON_INFO[2].Fun = kMacroFunction;
+        settings.profiles[slot].BUTTON_INFO[2].macroname = QStringLiteral("m");
+    }
+    auto page = makePage();
+    QSignalSpy changed(page.get(), &MacroDialog::BindingsChangedSignal);
+    setField(child<QLineEdit>(*page, "nameEdit"), "renamed");
+    click(child<QWidget>(*page, "renameButton"));
+    QCOMPARE(settings.profiles[3].BUTTON_INFO[2].macroname, QStringLiteral("renamed"));
+    QCOMPARE(changed.count(), 1);
+
+    // Asked first, naming the buttons; "No" keeps everything.
+    m_answer = 0;
+    click(child<QWidget>(*page, "deleteButton"));
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].contains("PROFILE 2 BUTTON 3, PROFILE 4 BUTTON 3"), qPrintable(m_messages[0]));
+    QVERIFY(ContainsMacroName("renamed"));
+    m_answer = 1;
+    click(child<QWidget>(*page, "deleteButton"));
+    QVERIFY(!ContainsMacroName("renamed"));
+    QVERIFY(MouseSession::instance().macroBindings("renamed").isEmpty());
+    QVERIFY(settings.profiles[1].BUTTON_INFO[2].Fun != kMacroFunction);
+    QCOMPARE(changed.count(), 2);
+    settings = saved;
 }
 
 void TestMacroDialog::batchImportExport()

@@ -66,11 +66,39 @@ private slots:
     void sizeHintFollowsState();
     void skinFileConstructors();
     void colorModeLook();
+    void captionFitsTheButton_data();
+    void captionFitsTheButton();
     void grabForLooking();
 
 private:
     std::unique_ptr<TestAppDir> m_app;
 };
+
+void TestTarnPushButton::captionFitsTheButton_data()
+{
+    QTest::addColumn<double>("room");   // button width over the caption's full width
+    QTest::addColumn<bool>("smaller");
+    QTest::addColumn<bool>("elided");
+    QTest::newRow("fits: as it is") << 1.2 << false << false;
+    QTest::newRow("a tenth too long: smaller font") << 0.9 << true << false;
+    QTest::newRow("far too long: cut") << 0.4 << true << true;
+}
+
+void TestTarnPushButton::captionFitsTheButton()
+{
+    QFETCH(double, room);
+    QFETCH(bool, smaller);
+    QFETCH(bool, elided);
+    const QString text = QStringLiteral("PERSONNALISER");
+    const QFont full = InterfaceFont();
+    TarnPushButton button;
+    button.setText(text);
+    button.resize(int(QFontMetrics(full).horizontalAdvance(text) * room) + 6, 24);
+    const TarnPushButton::Caption caption = button.fittedCaption();
+    QCOMPARE(caption.text != text, elided);
+    QCOMPARE(caption.font.pixelSize() < full.pixelSize(), smaller);
+    QVERIFY(QFontMetrics(caption.font).horizontalAdvance(caption.text) <= button.width() - 6);
+}
 
 void TestTarnPushButton::init()
 {

@@ -402,6 +402,9 @@ QJsonArray ButtonsJson(const ProfileRecord& profile)
 {
     QJsonArray list;
     for (int i = 0; i < kButtonCount; ++i) {
+        // Records of buttons the product lacks are never sent: they are no setting.
+        if (!MouseSession::IsProductRecord(i))
+            continue;
         const ButtonRecord& b = profile.BUTTON_INFO[i];
         QJsonObject o;
         o.insert(QStringLiteral("button"), i);
@@ -439,6 +442,8 @@ QJsonArray ButtonsJson(const ProfileRecord& profile)
 void ShowButtonsText(const ProfileRecord& profile, QTextStream& out)
 {
     for (int i = 0; i < kButtonCount; ++i) {
+        if (!MouseSession::IsProductRecord(i))
+            continue;
         const ButtonRecord& b = profile.BUTTON_INFO[i];
         out << "  Button " << i << ": " << ButtonCatalogue::FunctionText(b);
         switch (b.Fun) {

@@ -1,6 +1,7 @@
 #include "MacroCommands.h"
 
 #include "AppPaths.h"
+#include "ButtonEncoding.h"
 #include "Descriptor.h"
 #include "GunMacro.h"
 #include "IniFile.h"
@@ -8,6 +9,7 @@
 #include "MacroEvent.h"
 #include "MacroFile.h"
 #include "MacroNameList.h"
+#include "MouseSession.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -269,11 +271,13 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err)
     // A folder receives the macro under its own file name, as the page's batch export does.
     if (QFileInfo(target).isDir())
         target = QDir(target).filePath(name + kMacroSuffix);
+    // Imports read only files named so.
+    target = WithMacroSuffix(target);
     if (QFileInfo::exists(target)) {
         err << target << " exists; it is not overwritten.\n";
         return Usage;
     }
-    if (!QFile::copy(MacroFilePath(name), target)) {
+    if (!ExportMacroFile(name, target)) {
         err << "Could not write " << target << ".\n";
         return Failed;
     }
@@ -281,21 +285,63 @@ int Export(const QStringList& args, QTextStream& out, QTextStream& err)
     return Ok;
 }
 
+QString BindingButtonText(int record)
+{
+    if (record == kWheelUpRecord)
+        return QStringLiteral("wheel-up");
+    if (record == kWheelDownRecord)
+        return QStringLiteral("wheel-down");
+    return QStringLiteral("button %1").arg(record);
+}
+
+// "slot 1 button 3, slot 2 button 3": where a macro is bound, as the user counts.
+QString BindingList(const QVector<MacroBinding>& bindings)
+{
+    QStringList parts;
+    for (const MacroBinding& b : bindings)
+        parts << QStringLiteral("slot %1 %2").arg(b.slot + 1).arg(BindingButtonText(b.record));
+    return parts.join(QStringLiteral(", "));
+}
+
+MouseSession& LoadedSession()
+{
+    MouseSession& session = MouseSession::instance();
+    session.setCountsExternalEdits(true);
+    session.load();
+    return session;
+}
+
 int Delete(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    if (args.size() != 1) {
-        err << "Usage: mousecfgctl macro delete NAME\n";
+    const bool force = args.contains(QStringLiteral("--force"));
+    QStringList names = args;
+    names.removeAll(QStringLiteral("--force"));
+    if (names.size() != 1) {
+        err << "Usage: mousecfgctl macro delete NAME [--force]\n";
         return Usage;
     }
-    const QString& name = args[0];
+    const QString& name = names[0];
     if (!RequireListed(name, err))
         return Usage;
+    MouseSession& session = LoadedSession();
+    const QVector<MacroBinding> bindings = session.macroBindings(name);
+    if (!bindings.isEmpty() && !force) {
+        err << "Macro " << Quoted(name) << " is bound to " << BindingList(bindings)
+            << "; --force deletes it and gives those buttons their default function.\n";
+        return Usage;
+    }
     if (!RemoveMacroName(name)) {
         err << "Could not write the macro list.\n";
         return Failed;
     }
     DeleteMacroFile(name);
+    if (!session.unbindMacro(name)) {
+        err << "Could not write the profile files of " << BindingList(bindings) << ".\n";
+        return Failed;
+    }
     out << "Deleted " << Quoted(name) << ".\n";
+    if (!bindings.isEmpty())
+        out << "Default function again: " << BindingList(bindings) << ".\n";
     return Ok;
 }
 
@@ -332,6 +378,10 @@ int Rename(const QStringList& args, QTextStream& out, QTextStream& err)
         if (hadFile)
             RenameMacroFile(newName, oldName);
         err << "Could not write the macro list.\n";
+        return Failed;
+    }
+    if (!LoadedSession().renameMacroBindings(oldName, newName)) {
+        err << "Could not write the profile files of the buttons bound to " << Quoted(oldName) << ".\n";
         return Failed;
     }
     out << "Renamed " << Quoted(oldName) << " to " << Quoted(newName) << ".\n";
@@ -418,7 +468,7 @@ QString MacroCommandHelp()
         "  macro show NAME     a macro's settings and events, decoded\n"
         "  macro import FILE...  copy .MSMACRO files in (a taken name gets _2, _3 ...)\n"
         "  macro export NAME FILE   copy a macro's file out (FILE may be a folder)\n"
-        "  macro delete NAME\n"
+        "  macro delete NAME [--force]   --force also when buttons play it (they get their default)\n"
         "  macro rename OLD NEW\n"
         "  macro gun NAME SHOT...   a recoil macro of 1-5 shots, each DELAY_MS,VERTICAL,HORIZONTAL\n"
         "                      (delay 1-999 ms; pulls -100..100: + down/right, - up/left)\n");

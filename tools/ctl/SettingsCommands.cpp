@@ -459,20 +459,21 @@ void EditEffect(EditContext& c)
     const QString text = c.values.join(QLatin1Char(' '));
     int index = -1;
     int number = 0;
+    // The lighting page's menu: its effects by name or number.
     if (c.values.size() == 1 && ParseInt(text, number)) {
-        if (number >= 0 && number < kLedEffectCount)
+        if (LedEffect(number) && LedEffect(number)->inMenu)
             index = number;
     } else {
         for (int i = 0; i < kLedEffectCount && index < 0; ++i)
-            if (NormalisedName(text) == NormalisedName(QLatin1String(LedEffect(i)->name)))
+            if (LedEffect(i)->inMenu && NormalisedName(text) == NormalisedName(QLatin1String(LedEffect(i)->name)))
                 index = i;
     }
     if (index < 0) {
         QStringList names;
         for (int i = 0; i < kLedEffectCount; ++i)
-            names << QLatin1String(LedEffect(i)->name);
-        c.error = QStringLiteral("Unknown effect \"%1\". Effects: %2 (or their numbers 0 to %3).")
-                      .arg(text, names.join(QStringLiteral(", "))).arg(kLedEffectCount - 1);
+            if (LedEffect(i)->inMenu)
+                names << QStringLiteral("%1 (%2)").arg(QLatin1String(LedEffect(i)->name)).arg(i);
+        c.error = QStringLiteral("Unknown effect \"%1\". Effects: %2.").arg(text, names.join(QStringLiteral(", ")));
         return;
     }
     if (!c.take(c.session().setLedEffect(c.slot, index)))
@@ -556,7 +557,7 @@ const std::vector<Setting>& Settings()
         {"jitter", "on|off", 1, 1, InvertedSwitch(&SensorOptions::Jitter, "jitter")},
         {"motion-wake", "on|off", 1, 1, InvertedSwitch(&SensorOptions::Wake, "motion wake")},
         {"sensor-mode", "eco|standard|competitive", 1, 1, EditSensorMode},
-        {"effect", "NAME|0-13", 1, -1, EditEffect},
+        {"effect", "NAME|NUMBER", 1, -1, EditEffect},
         {"brightness", "1-3", 1, 1, EditBrightness},
         {"speed", "1-5", 1, 1, EditSpeed},
         {"color", "#rrggbb", 1, 1, EditColor},
