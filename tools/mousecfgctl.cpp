@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "CommandSet.h"
 #include "ConfigFiles.h"
+#include "ConfigSeed.h"
 #include "Descriptor.h"
 #include "DeviceWatcher.h"
 #include "DpiEncoding.h"
@@ -77,8 +78,9 @@ const char* const kHelp =
     "                      with a wrong data byte; 3 fail one. Kept in the state file until used\n"
     "  virtual fault clear drop the pending faults\n"
     "\n"
-    "Settings are read from the application directory (the program's own directory, or\n"
-    "MOUSECFG_APP_DIR). MOUSECFG_DEVICE=virtual talks to the virtual mouse, whose memory is\n"
+    "Settings are kept in Configs/ of the application directory (the program's own directory,\n"
+    "or MOUSECFG_APP_DIR); an installed program keeps them in ~/.config/mousecfg\n"
+    "($XDG_CONFIG_HOME/mousecfg). MOUSECFG_DEVICE=virtual talks to the virtual mouse, whose memory is\n"
     "kept in MOUSECFG_VIRTUAL_STATE (default: ~/.local/state/mousecfg/virtual-mouse.ini).\n"
     "\n"
     "Exit codes: 0 done, 1 the mouse did not take it, 2 bad usage, 3 no mouse found.\n";
@@ -359,6 +361,9 @@ int main(int argc, char** argv)
         out() << kHelp << SetCommandHelp() << MacroCommandHelp() << ProfileCommandHelp();
         return args.isEmpty() ? Usage : Ok;
     }
+    QString seedError;
+    if (!PrepareConfigs(&seedError))
+        err() << "Cannot prepare the settings files: " << seedError << "\n";
     const QString command = args.takeFirst();
     int code = Usage;
     if (command == QLatin1String("devices") && args.isEmpty())
