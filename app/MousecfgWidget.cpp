@@ -5,6 +5,7 @@
 #include "ConfigFiles.h"
 #include "ConfigPage.h"
 #include "Descriptor.h"
+#include "DesktopAutostart.h"
 #include "DeviceWatcher.h"
 #include "GlobalConfig.h"
 #include "HidTransport.h"
@@ -28,6 +29,7 @@
 #include "VirtualHidBackend.h"
 #include "VirtualMouseControl.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -115,6 +117,16 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
         m_tray = new QSystemTrayIcon(QIcon(SkinPath(QStringLiteral("icon.png"))), this);
         auto* menu = new TarnMenu(this);
         menu->addAction(tr("&Load Config"), this, &MousecfgWidget::slotWarning);
+        QAction* autostart = menu->addAction(tr("Start with the desktop"));
+        autostart->setCheckable(true);
+        autostart->setChecked(DesktopAutostart::IsEnabled());
+        connect(autostart, &QAction::toggled, this, [autostart](bool on) {
+            // The tick shows what the entry on disk says, also when writing it failed.
+            if (!DesktopAutostart::SetEnabled(on, QCoreApplication::applicationFilePath())) {
+                const QSignalBlocker blocker(autostart);
+                autostart->setChecked(DesktopAutostart::IsEnabled());
+            }
+        });
         menu->addAction(tr("&Quit"), qApp, &QCoreApplication::quit);
         m_tray->setContextMenu(menu);
         connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
@@ -122,6 +134,13 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
         UpdateTrayToolTip();
     }
     m_warningTimer->start();
+}
+
+void MousecfgWidget::startMinimized()
+{
+    m_warningTimer->stop();
+    if (!m_tray)
+        showMinimized();
 }
 
 MousecfgWidget::~MousecfgWidget()

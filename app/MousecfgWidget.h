@@ -40,6 +40,9 @@ public:
     const QVector<ConfigPage*>& pages() const { return m_pages; }
     int currentTab() const { return m_currentTab; }
 
+    // Instead of showing: stays in the tray (minimised where there is none), no warning.
+    void startMinimized();
+
     int connectedCount() const { return m_connectedCount; }
     int connectionState() const { return m_connectionState; }
     int batteryPercent() const { return m_batteryPercent; }
