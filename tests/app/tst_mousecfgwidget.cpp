@@ -70,6 +70,7 @@ private slots:
     void osdRecordOnTheSocket();
     void firmwareUpdateRules();
     void closeWithoutTrayMinimises();
+    void startMinimizedWarnsNothing();
 
 private:
     void copyAppDir();
@@ -501,6 +502,17 @@ void MousecfgWidgetTest::closeWithoutTrayMinimises()
     window.close();
     QVERIFY(window.isVisible());  // still reachable, only minimised
     QVERIFY(window.isMinimized());
+}
+
+void MousecfgWidgetTest::startMinimizedWarnsNothing()
+{
+    // Started with the desktop and no mouse: neither the window nor the warning pops up.
+    m_mouse->unplug(Identity::Dongle);
+    MousecfgWidget window;
+    window.startMinimized();
+    QTest::qWait(500);
+    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(window.isMinimized());  // offscreen has no tray: minimised, not hidden
 }
 
 QTEST_MAIN(MousecfgWidgetTest)
