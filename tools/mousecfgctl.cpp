@@ -79,9 +79,9 @@ const char* const kHelp =
     "  virtual fault clear drop the pending faults\n"
     "\n"
     "Settings are kept in Configs/ of the application directory (the program's own directory,\n"
-    "or MOUSECFG_APP_DIR); an installed program keeps them in ~/.config/mousecfg\n"
-    "($XDG_CONFIG_HOME/mousecfg). MOUSECFG_DEVICE=virtual talks to the virtual mouse, whose memory is\n"
-    "kept in MOUSECFG_VIRTUAL_STATE (default: ~/.local/state/mousecfg/virtual-mouse.ini).\n"
+    "or MOUSECFG_APP_DIR); an installed program keeps them in $XDG_CONFIG_HOME/mousecfg\n"
+    "(default ~/.config/mousecfg). MOUSECFG_DEVICE=virtual talks to the virtual mouse, whose\n"
+    "memory is kept in MOUSECFG_VIRTUAL_STATE (default: ~/.local/state/mousecfg/virtual-mouse.ini).\n"
     "\n"
     "Exit codes: 0 done, 1 the mouse did not take it, 2 bad usage, 3 no mouse found.\n";
 
