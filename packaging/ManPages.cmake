@@ -1,7 +1,6 @@
 cmake_minimum_required(VERSION 3.16)
 # cmake -P ManPages.cmake: writes mousecfg.1 and mousecfgctl.1 from the one manual source.
 #   -DSOURCE=manual.in -DOUT_DIR=dir -DCTL=path/to/mousecfgctl -DVERSION=x.y -DDATE=yyyy-mm-dd
-#   -DDATADIR=/usr/share/mousecfg
 execute_process(COMMAND ${CTL} --help OUTPUT_VARIABLE help RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "${CTL} --help failed: ${result}")
@@ -14,7 +13,6 @@ string(REGEX REPLACE "\n$" "" help "${help}")
 file(READ ${SOURCE} text)
 string(REPLACE "@VERSION@" "${VERSION}" text "${text}")
 string(REPLACE "@DATE@" "${DATE}" text "${text}")
-string(REPLACE "@DATADIR@" "${DATADIR}" text "${text}")
 string(REPLACE "@CTL_HELP@" "${help}" text "${text}")
 
 # Pages begin at their "@@PAGE name" lines; what comes before is the source's own comment.
