@@ -5,6 +5,7 @@
 #include "ConfigFiles.h"
 #include "ConfigPage.h"
 #include "Descriptor.h"
+#include "DesktopAutostart.h"
 #include "DeviceLock.h"
 #include "DeviceWatcher.h"
 #include "GlobalConfig.h"
@@ -29,6 +30,7 @@
 #include "VirtualHidBackend.h"
 #include "VirtualMouseControl.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -124,6 +126,17 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
         m_tray = new QSystemTrayIcon(QIcon(SkinPath(QStringLiteral("icon.png"))), this);
         auto* menu = new TarnMenu(this);
         m_trayLoad = menu->addAction(tr("&Load Config"), this, &MousecfgWidget::slotWarning);
+        QAction* autostart = menu->addAction(tr("Start with the desktop"));
+        m_trayAutostart = autostart;
+        autostart->setCheckable(true);
+        autostart->setChecked(DesktopAutostart::IsEnabled());
+        connect(autostart, &QAction::toggled, this, [autostart](bool on) {
+            // The tick shows what the entry on disk says, also when writing it failed.
+            if (!DesktopAutostart::SetEnabled(on, QCoreApplication::applicationFilePath())) {
+                const QSignalBlocker blocker(autostart);
+                autostart->setChecked(DesktopAutostart::IsEnabled());
+            }
+        });
         m_trayQuit = menu->addAction(tr("&Quit"), qApp, &QCoreApplication::quit);
         m_tray->setContextMenu(menu);
         connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
@@ -131,6 +144,13 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
         UpdateTrayToolTip();
     }
     m_warningTimer->start();
+}
+
+void MousecfgWidget::startMinimized()
+{
+    m_warningTimer->stop();
+    if (!m_tray)
+        showMinimized();
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -381,6 +401,8 @@ void MousecfgWidget::Retranslate()
         m_trayLoad->setText(tr("&Load Config"));
     if (m_trayQuit)
         m_trayQuit->setText(tr("&Quit"));
+    if (m_trayAutostart)
+        m_trayAutostart->setText(tr("Start with the desktop"));
     for (const auto& entry : m_texts)
         if (auto* button = qobject_cast<QAbstractButton*>(entry.first))
             button->setText(Tr(entry.second));

@@ -42,6 +42,9 @@ public:
     const QVector<ConfigPage*>& pages() const { return m_pages; }
     int currentTab() const { return m_currentTab; }
 
+    // Instead of showing: stays in the tray (minimised where there is none), no warning.
+    void startMinimized();
+
     int connectedCount() const { return m_connectedCount; }
     int connectionState() const { return m_connectionState; }
     int batteryPercent() const { return m_batteryPercent; }
@@ -199,5 +202,6 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     QAction* m_trayLoad = nullptr;
     QAction* m_trayQuit = nullptr;
+    QAction* m_trayAutostart = nullptr;
     std::unique_ptr<QTranslator> m_translator;
 };

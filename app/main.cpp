@@ -1,3 +1,4 @@
+#include "ConfigSeed.h"
 #include "Descriptor.h"
 #include "InstanceLock.h"
 #include "MousecfgWidget.h"
@@ -33,6 +34,9 @@ int main(int argc, char** argv)
     // The window hides on close; only the tray's Quit ends the program.
     app.setQuitOnLastWindowClosed(false);
 
+    // Started with the desktop: straight into the tray, no window and no warning.
+    const bool minimized = app.arguments().contains(QStringLiteral("--minimized"));
+
     const QString product = DescriptorProductName();
     InstanceLock lock(InstanceLock::ProductLockName(product));
     if (!lock.tryLock()) {
@@ -40,10 +44,16 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    QString seedError;
+    if (!PrepareConfigs(&seedError))
+        qWarning("cannot prepare the settings files: %s", qPrintable(seedError));
+
     MousecfgWidget window;
     InstallPages(window);
     QObject::connect(&lock, &InstanceLock::showRequested, &window, &MousecfgWidget::showRequested);
-    if (window.connectedCount() != 0) {
+    if (minimized) {
+        window.startMinimized();
+    } else if (window.connectedCount() != 0) {
         window.setWindowOpacity(1.0);
         window.show();
     }

@@ -5,11 +5,16 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QtEndian>
 
 #include <algorithm>
+
+#ifndef MOUSECFG_LIBEXEC_FROM_BINDIR
+#define MOUSECFG_LIBEXEC_FROM_BINDIR "../libexec/mousecfg"
+#endif
 
 namespace {
 
@@ -62,9 +67,14 @@ QString DefaultProgram()
 {
     // Same rule as the store's AppDir(); the platform layer does not link the store.
     const QByteArray env = qgetenv("MOUSECFG_APP_DIR");
-    const QString dir = env.isEmpty() ? QCoreApplication::applicationDirPath()
-                                      : QDir::cleanPath(QString::fromLocal8Bit(env));
-    return dir + QStringLiteral("/OSD");
+    if (!env.isEmpty())
+        return QDir::cleanPath(QString::fromLocal8Bit(env)) + QStringLiteral("/OSD");
+    // A build folder or portable copy holds it beside the program, an installation in libexec.
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QString beside = exeDir + QStringLiteral("/OSD");
+    const QString installed = QDir::cleanPath(exeDir + QLatin1Char('/') + QStringLiteral(MOUSECFG_LIBEXEC_FROM_BINDIR))
+                              + QStringLiteral("/OSD");
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
 }
 
 } // namespace

@@ -2,17 +2,68 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#ifndef MOUSECFG_DATA_FROM_BINDIR
+#define MOUSECFG_DATA_FROM_BINDIR "../share/mousecfg"
+#endif
+
+namespace {
+
+struct Layout
+{
+    QString appDir;
+    bool configsInAppDir = true;
+};
+
+Layout ResolveLayout()
+{
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    if (QFileInfo::exists(exeDir + QStringLiteral("/DefaultProfile.bin"))) {
+        const QFileInfo configs(exeDir + QStringLiteral("/Configs"));
+        const bool writable = configs.exists() ? configs.isDir() && configs.isWritable() : QFileInfo(exeDir).isWritable();
+        return {exeDir, writable};
+    }
+    const QString installed = QDir::cleanPath(exeDir + QLatin1Char('/') + QStringLiteral(MOUSECFG_DATA_FROM_BINDIR));
+    if (QFileInfo::exists(installed + QStringLiteral("/DefaultProfile.bin")))
+        return {installed, false};
+    return {exeDir, true};
+}
+
+// The executable does not move while it runs; asked before the application object
+// exists, the answer is not kept.
+Layout ExecutableLayout()
+{
+    if (QCoreApplication::instance() == nullptr)
+        return ResolveLayout();
+    static const Layout layout = ResolveLayout();
+    return layout;
+}
+
+} // namespace
 
 QString AppDir()
 {
     const QByteArray env = qgetenv("MOUSECFG_APP_DIR");
     if (!env.isEmpty())
         return QDir::cleanPath(QString::fromLocal8Bit(env));
-    return QCoreApplication::applicationDirPath();
+    return ExecutableLayout().appDir;
+}
+
+bool ConfigsInAppDir()
+{
+    return !qgetenv("MOUSECFG_APP_DIR").isEmpty() || ExecutableLayout().configsInAppDir;
+}
+
+QString UserConfigsDir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/mousecfg");
 }
 
 QString DescriptorPath() { return AppDir() + QStringLiteral("/DefaultProfile.bin"); }
-QString ConfigsDir() { return AppDir() + QStringLiteral("/Configs"); }
+QString ShippedConfigPath() { return AppDir() + QStringLiteral("/DefaultConfig.ini"); }
+QString ConfigsDir() { return ConfigsInAppDir() ? AppDir() + QStringLiteral("/Configs") : UserConfigsDir(); }
 QString ConfigIniPath() { return ConfigsDir() + QStringLiteral("/Config.ini"); }
 QString LangConfigPath() { return ConfigsDir() + QStringLiteral("/LangConfig.ini"); }
 QString ProfileDir() { return ConfigsDir() + QStringLiteral("/Profile/"); }

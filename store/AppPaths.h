@@ -2,21 +2,30 @@
 
 #include <QString>
 
-// Every file the program reads or writes is addressed from the application
-// directory: the executable's directory, unless MOUSECFG_APP_DIR names another.
+// The shipped read-only files (descriptor, skin, translations, DefaultConfig.ini) are
+// addressed from the application directory: MOUSECFG_APP_DIR when set; else the
+// executable's directory when it holds the descriptor (the build folder, a portable
+// copy); else the data directory of the executable's installation (<prefix>/share/mousecfg).
 QString AppDir();
 
+// Configs/ lives in the application directory for MOUSECFG_APP_DIR and for a build folder
+// or portable copy that can be written; an installation is never written, its user's
+// Configs/ tree is $XDG_CONFIG_HOME/mousecfg (default ~/.config/mousecfg).
+bool ConfigsInAppDir();
+QString UserConfigsDir();                       // $XDG_CONFIG_HOME/mousecfg
+
 QString DescriptorPath();                       // <app>/DefaultProfile.bin
-QString ConfigsDir();                           // <app>/Configs
-QString ConfigIniPath();                        // <app>/Configs/Config.ini
-QString LangConfigPath();                       // <app>/Configs/LangConfig.ini
-QString ProfileDir();                           // <app>/Configs/Profile/
-QString ProfileFilePath(const QString& name);   // <app>/Configs/Profile/<name>.prof
-QString DefaultProfileFilePath();               // <app>/Configs/Profile/DefaultProfile.prof
-QString ProductConfigPath(const QString& product);            // <app>/Configs/<product>/Config.ini
+QString ShippedConfigPath();                    // <app>/DefaultConfig.ini: the shipped read-only Config.ini keys
+QString ConfigsDir();                           // <app>/Configs or UserConfigsDir()
+QString ConfigIniPath();                        // <configs>/Config.ini
+QString LangConfigPath();                       // <configs>/LangConfig.ini
+QString ProfileDir();                           // <configs>/Profile/
+QString ProfileFilePath(const QString& name);   // <configs>/Profile/<name>.prof
+QString DefaultProfileFilePath();               // <configs>/Profile/DefaultProfile.prof
+QString ProductConfigPath(const QString& product);            // <configs>/<product>/Config.ini
 QString ProductProfileFilePath(const QString& product, const QString& name);
-QString MacroFolder();                          // <app>/Configs/MacroDB/
-QString MacroFilePath(const QString& name);     // <app>/Configs/MacroDB/<name>.MSMACRO
+QString MacroFolder();                          // <configs>/MacroDB/
+QString MacroFilePath(const QString& name);     // <configs>/MacroDB/<name>.MSMACRO
 
 // A name that is used as a file name must stay inside its folder: not empty,
 // no path separators, not "." or "..", no control characters.

@@ -3,6 +3,7 @@
 #include "AppPaths.h"
 #include "CommandSet.h"
 #include "ConfigFiles.h"
+#include "ConfigSeed.h"
 #include "Descriptor.h"
 #include "DeviceWatcher.h"
 #include "DpiEncoding.h"
@@ -79,9 +80,10 @@ const char* const kHelp =
     "                      the mouse sends them (0 seconds stops); needs a program on the mouse\n"
     "  virtual access deny|allow   the mouse's node as without and with the udev rule\n"
     "\n"
-    "Settings are read from the application directory (the program's own directory, or\n"
-    "MOUSECFG_APP_DIR). MOUSECFG_DEVICE=virtual talks to the virtual mouse, whose memory is\n"
-    "kept in MOUSECFG_VIRTUAL_STATE (default: ~/.local/state/mousecfg/virtual-mouse.ini).\n"
+    "Settings are kept in Configs/ of the application directory (the program's own directory,\n"
+    "or MOUSECFG_APP_DIR); an installed program keeps them in $XDG_CONFIG_HOME/mousecfg\n"
+    "(default ~/.config/mousecfg). MOUSECFG_DEVICE=virtual talks to the virtual mouse, whose\n"
+    "memory is kept in MOUSECFG_VIRTUAL_STATE (default: ~/.local/state/mousecfg/virtual-mouse.ini).\n"
     "\n"
     "Exit codes: 0 done, 1 the mouse did not take it, 2 bad usage, 3 no mouse found, 4 no\n"
     "permission to open the mouse (install the udev rule), 5 another program is using the mouse.\n";
@@ -374,6 +376,9 @@ int main(int argc, char** argv)
         out() << kHelp << SetCommandHelp() << MacroCommandHelp() << ProfileCommandHelp();
         return args.isEmpty() ? Usage : Ok;
     }
+    QString seedError;
+    if (!PrepareConfigs(&seedError))
+        err() << "Cannot prepare the settings files: " << seedError << "\n";
     const QString command = args.takeFirst();
     int code = Usage;
     if (command == QLatin1String("devices") && args.isEmpty())

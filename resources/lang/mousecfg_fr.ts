@@ -20,6 +20,11 @@
         <translation>&amp;Quitter</translation>
     </message>
     <message>
+        <location filename="../../app/MousecfgWidget.cpp" line="118"/>
+        <source>Start with the desktop</source>
+        <translation>Démarrer avec le bureau</translation>
+    </message>
+    <message>
         <location filename="../../app/MousecfgWidget.cpp" line="249"/>
         <location filename="../../app/MousecfgWidget.cpp" line="373"/>
         <source>Press Enter To Apply</source>

@@ -87,6 +87,7 @@ private slots:
     void closeWithoutTrayQuits_data();
     void closeWithoutTrayQuits();
     void oneConnectionBoxAtATime();
+    void startMinimizedWarnsNothing();
 
 private:
     void copyAppDir();
@@ -710,6 +711,17 @@ void MousecfgWidgetTest::oneConnectionBoxAtATime()
     QCOMPARE(window.batteryText(), QString());
     QCOMPARE(ConfigBattery(), storedLevel);
     QCOMPARE(window.windowTitle(), DescriptorProductName());
+}
+
+void MousecfgWidgetTest::startMinimizedWarnsNothing()
+{
+    // Started with the desktop and no mouse: neither the window nor the warning pops up.
+    m_mouse->unplug(Identity::Dongle);
+    MousecfgWidget window;
+    window.startMinimized();
+    QTest::qWait(500);
+    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(window.isMinimized());  // offscreen has no tray: minimised, not hidden
 }
 
 QTEST_MAIN(MousecfgWidgetTest)

@@ -3,6 +3,9 @@
 // busy animation (GIF) and the window icon (ICO).
 //
 //   mousecfg-skin <svg dir> <skin dir> <generated gif>
+//   mousecfg-skin --theme-icon <icon svg> <icon theme dir> <name>
+//                      the desktop's icon: <dir>/scalable/apps/<name>.svg and
+//                      <dir>/<n>x<n>/apps/<name>.png for the usual hicolor sizes
 //
 // Special sources:
 //   loading.svg        one spinner frame; rotated in 30 degree steps into the 12 frames of
@@ -331,6 +334,16 @@ void renderMouseVariants(const QByteArray& svg, const QString& name, const QStri
     }
 }
 
+int renderThemeIcon(const QString& svgPath, const QString& themeDir, const QString& name)
+{
+    const QByteArray svg = readFile(svgPath);
+    writeFile(themeDir + QStringLiteral("/scalable/apps/") + name + QStringLiteral(".svg"), svg);
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        writePng(renderSvg(svg, QFileInfo(svgPath).fileName(), QSize(side, side)),
+                 themeDir + QStringLiteral("/%1x%1/apps/").arg(side) + name + QStringLiteral(".png"));
+    return 0;
+}
+
 // The offscreen platform asks for a runtime directory build machines rarely have.
 void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
@@ -351,6 +364,8 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(quietHandler);
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 5 && args.at(1) == QLatin1String("--theme-icon"))
+        return renderThemeIcon(args.at(2), args.at(3), args.at(4));
     if (args.size() != 4) {
         std::fprintf(stderr, "usage: mousecfg-skin <svg dir> <skin dir> <generated gif>\n");
         return 2;
