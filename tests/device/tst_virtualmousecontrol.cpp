@@ -12,7 +12,6 @@
 
 #include <memory>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 using Fault = VirtualMouse::Fault;
 
@@ -233,10 +232,7 @@ void VirtualMouseControlTest::socketMessages()
     }
 
     const pid_t child = SendAsUser(otherUser ? nobody : getuid(), path, line);
-    int status = -1;
-    QTRY_VERIFY_WITH_TIMEOUT(waitpid(child, &status, WNOHANG) == child, 5000);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(WaitForChild(child, 5000), 0);
     QCoreApplication::processEvents();
     QCOMPARE(mouse.isAsleep(), asleep);
     qunsetenv("XDG_RUNTIME_DIR");

@@ -12,7 +12,6 @@
 #include <QtTest>
 #include <memory>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 class InstanceLockTest : public QObject
@@ -287,10 +286,7 @@ void InstanceLockTest::requestOfAnotherUserIsIgnored()
     chmod(path.constData(), 0777);
 
     const pid_t child = SendAsUser(otherUser ? 65534 : getuid(), path, "show\n");
-    int status = -1;
-    QTRY_VERIFY_WITH_TIMEOUT(waitpid(child, &status, WNOHANG) == child, 5000);
-    QVERIFY(WIFEXITED(status));
-    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(WaitForChild(child, 5000), 0);
     QTest::qWait(50);
     QTEST(int(shown.count()), "shown");
 }
