@@ -1,17 +1,20 @@
 #include "VirtualMouseControl.h"
 
+#include "InstanceLock.h"
+#include "LocalPeer.h"
 #include "VirtualMouse.h"
 
 #include <QCryptographicHash>
-#include <QDir>
+#include <QDebug>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
+#include <QTimer>
 #include <unistd.h>
 
 namespace {
 
-constexpr int kMaxCommandBytes = 256;
+// A client connects, sends one line and reads the answer; one that lingers is dropped.
+constexpr int kIdleTimeoutMs = 2000;
 
 bool ParseIdentities(const QString& text, QVector<VirtualMouse::Identity>& out)
 {
@@ -119,12 +122,28 @@ VirtualCommandResult ApplyVirtualMouseCommand(VirtualMouse& mouse, const QString
     return Fail(QStringLiteral("virtual: unknown command. See mousecfgctl --help."));
 }
 
+bool ParseVirtualMouseCommand(const QByteArray& line, QStringList& args)
+{
+    if (line.size() > kMaxVirtualCommandBytes || !line.endsWith('\n'))
+        return false;
+    const QByteArray text = line.left(line.size() - 1);
+    for (const char c : text) {
+        if (uchar(c) < 0x20 || uchar(c) == 0x7F)
+            return false;
+    }
+    const QString decoded = QString::fromUtf8(text);
+    if (decoded.toUtf8() != text)
+        return false;  // not UTF-8
+    args = decoded.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return !args.isEmpty();
+}
+
 QString VirtualMouseControlServer::ServerName()
 {
-    // One virtual mouse per user and state file.
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // One virtual mouse per user and state file, in the user's own runtime directory.
+    const QString dir = InstanceLock::DefaultDirectory();
     if (dir.isEmpty())
-        dir = QDir::tempPath();
+        return QString();
     const QByteArray state = qgetenv("MOUSECFG_VIRTUAL_STATE");
     const QByteArray key = QCryptographicHash::hash(state + QByteArray::number(getuid()), QCryptographicHash::Sha1)
                                .toHex()
@@ -138,10 +157,15 @@ VirtualMouseControlServer::VirtualMouseControlServer(VirtualMouse& mouse, QObjec
     , m_server(new QLocalServer(this))
 {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(ServerName())) {
+    const QString name = ServerName();
+    if (name.isEmpty()) {
+        qWarning() << "no private directory for the virtual mouse's socket";
+        return;
+    }
+    if (!m_server->listen(name)) {
         // A socket left by a program that died: take it over.
-        QLocalServer::removeServer(ServerName());
-        m_server->listen(ServerName());
+        QLocalServer::removeServer(name);
+        m_server->listen(name);
     }
     connect(m_server, &QLocalServer::newConnection, this, &VirtualMouseControlServer::onConnection);
 }
@@ -154,14 +178,25 @@ void VirtualMouseControlServer::onConnection()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (!IsPeerOwnUser(*socket)) {
+            qWarning() << "virtual mouse command from another user ignored";
+            socket->abort();
+            continue;
+        }
+        socket->setReadBufferSize(kMaxVirtualCommandBytes + 1);
+        QTimer::singleShot(kIdleTimeoutMs, socket, [socket] { socket->abort(); });
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             if (!socket->canReadLine()) {
-                if (socket->bytesAvailable() > kMaxCommandBytes)
+                if (socket->bytesAvailable() > kMaxVirtualCommandBytes)
                     socket->abort();
                 return;
             }
-            const QByteArray line = socket->readLine(kMaxCommandBytes).trimmed();
-            const QStringList args = QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            // A line too long or not text is no command of ours: dropped unanswered.
+            QStringList args;
+            if (!ParseVirtualMouseCommand(socket->readLine(kMaxVirtualCommandBytes + 2), args)) {
+                socket->abort();
+                return;
+            }
             const VirtualCommandResult result = ApplyVirtualMouseCommand(m_mouse, args);
             socket->write(result.ok ? QByteArray("ok\n") : ("error " + result.message.toUtf8() + '\n'));
             socket->flush();
@@ -172,8 +207,11 @@ void VirtualMouseControlServer::onConnection()
 
 bool SendVirtualMouseCommand(const QStringList& args, VirtualCommandResult& result, int timeoutMs)
 {
+    const QString name = VirtualMouseControlServer::ServerName();
+    if (name.isEmpty())
+        return false;
     QLocalSocket socket;
-    socket.connectToServer(VirtualMouseControlServer::ServerName());
+    socket.connectToServer(name);
     if (!socket.waitForConnected(timeoutMs))
         return false;
     socket.write(args.join(QLatin1Char(' ')).toUtf8() + '\n');

@@ -20,6 +20,13 @@ struct VirtualCommandResult
     QString message;  // the error text when !ok
 };
 
+// The longest command line the socket accepts, its newline included.
+constexpr int kMaxVirtualCommandBytes = 256;
+
+// One line from the socket, its newline included: printable UTF-8 words, at most
+// kMaxVirtualCommandBytes. False for anything else, which is dropped without effect.
+bool ParseVirtualMouseCommand(const QByteArray& line, QStringList& args);
+
 // Parses and carries out one command on `mouse`; saves its state.
 VirtualCommandResult ApplyVirtualMouseCommand(VirtualMouse& mouse, const QStringList& args);
 

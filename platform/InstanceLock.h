@@ -37,6 +37,8 @@ public:
     static QString SafeFileName(const QString& name);
     // The directory the lock lives in when none is given; empty when none is usable.
     static QString DefaultDirectory();
+    // One line read from the socket, at most 64 bytes: whether it asks for the window.
+    static bool IsShowRequest(const QByteArray& line);
 
 signals:
     void showRequested();

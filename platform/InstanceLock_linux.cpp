@@ -1,5 +1,7 @@
 #include "InstanceLock.h"
 
+#include "LocalPeer.h"
+
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QDir>
@@ -159,6 +161,12 @@ void InstanceLock::startServer()
 void InstanceLock::acceptConnections()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        if (!IsPeerOwnUser(*socket)) {
+            qWarning() << "show request from another user ignored";
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         socket->setReadBufferSize(kMaxRequest);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
@@ -174,11 +182,16 @@ void InstanceLock::readRequest(QLocalSocket* socket)
             socket->abort();
         return;
     }
-    const QByteArray line = socket->readLine(kMaxRequest + 1).trimmed();
+    const QByteArray line = socket->readLine(kMaxRequest + 1);
     // One request per connection; whatever follows is ignored.
     socket->disconnectFromServer();
-    if (line == kShowRequest)
+    if (IsShowRequest(line))
         emit showRequested();
+}
+
+bool InstanceLock::IsShowRequest(const QByteArray& line)
+{
+    return line.size() <= kMaxRequest && line.trimmed() == kShowRequest;
 }
 
 bool InstanceLock::notifyRunningInstance(int timeoutMs) const

@@ -60,6 +60,14 @@ QString GetString(const QByteArray& record, int offset)
             break;
         text.append(QChar(unit));
     }
+    // A field without its terminator holds one unit more than any message: cut it as a
+    // sender would, so the window never gets more than kOsdMaxTextUnits.
+    if (text.size() > kOsdMaxTextUnits) {
+        int units = kOsdMaxTextUnits;
+        if (text.at(units - 1).isHighSurrogate())
+            --units;
+        text.truncate(units);
+    }
     return text;
 }
 

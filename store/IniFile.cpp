@@ -3,6 +3,7 @@
 #include "StoredColor.h"
 
 #include <QDataStream>
+#include <QDateTime>
 #include <QFile>
 #include <QFileDevice>
 #include <QHash>
@@ -11,6 +12,7 @@
 #include <QSize>
 #include <QStringList>
 #include <QTextCodec>
+#include <QTimeZone>
 #include <QVariantList>
 #include <algorithm>
 #include <cstring>
@@ -509,7 +511,10 @@ QVariant DecodeStreamedValue(const QString& s, bool dateTime)
         stream.setVersion(QDataStream::Qt_5_6);
         QVariant result;
         stream >> result;
-        if (stream.status() == QDataStream::Ok && result.userType() == QMetaType::QDateTime)
+        // A zone the stream names but this system cannot make is a null zone, and QtCore
+        // crashes writing it back: such a value is kept as its bytes.
+        if (stream.status() == QDataStream::Ok && result.userType() == QMetaType::QDateTime
+            && (result.toDateTime().timeSpec() != Qt::TimeZone || result.toDateTime().timeZone().isValid()))
             return result;
         return RawValue(bytes, dateTime);
     }
@@ -1120,4 +1125,14 @@ QSettings::Format MousecfgIniFormat()
 std::unique_ptr<QSettings> OpenIni(const QString& path)
 {
     return std::make_unique<QSettings>(path, MousecfgIniFormat());
+}
+
+bool ReadMousecfgIni(QIODevice& device, QSettings::SettingsMap& map)
+{
+    return ReadIni(device, map);
+}
+
+bool WriteMousecfgIni(QIODevice& device, const QSettings::SettingsMap& map)
+{
+    return WriteIni(device, map);
 }

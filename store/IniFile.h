@@ -13,3 +13,7 @@ QSettings::Format MousecfgIniFormat();
 
 // Opens one settings file for a few reads or writes; destroying it flushes.
 std::unique_ptr<QSettings> OpenIni(const QString& path);
+
+// The reader and writer behind MousecfgIniFormat(), for callers that hold the bytes.
+bool ReadMousecfgIni(QIODevice& device, QSettings::SettingsMap& map);
+bool WriteMousecfgIni(QIODevice& device, const QSettings::SettingsMap& map);

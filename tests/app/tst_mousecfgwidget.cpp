@@ -101,7 +101,7 @@ private:
 
 void MousecfgWidgetTest::copyAppDir()
 {
-    const QString source = QStringLiteral(MOUSECFG_BUILD_APP_DIR);
+    const QString source = QStringLiteral(MOUSECFG_SHIPPED_DIR);
     QStringList files = {QStringLiteral("DefaultProfile.bin"), QStringLiteral("Configs/Config.ini")};
     for (int i = 1; i <= 5; ++i)
         files << QStringLiteral("Configs/Profile/Profile %1.prof").arg(i);

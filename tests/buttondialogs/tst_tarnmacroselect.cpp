@@ -2,6 +2,7 @@
 #include "MacroFile.h"
 #include "MacroUpload.h"
 #include "SettingsRecord.h"
+#include "SkinDialogGrab.h"
 #include "TarnMacroSelect.h"
 #include "TarnMenu.h"
 #include "TarnMessageBox.h"
@@ -356,7 +357,9 @@ void TestTarnMacroSelect::grabForLooking()
     TarnMacroSelect dialog(QStringLiteral("GUNFILE SELECT"), QStringLiteral("Sweep 2"), 12, 0);
     dialog.show();
     const QPixmap picture = dialog.grab();
-    QVERIFY(!picture.isNull());
+    const QString problem = SkinDialogGrabProblem(picture.toImage(), QImage(m_app->file(QStringLiteral("skin/dlg.png"))),
+                                                  AccentQColor());
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
     if (!dir.isEmpty()) {
         picture.save(dir + QStringLiteral("/macroselect.png"));
         dialog.macroMenu()->popup(dialog.chooser()->mapToGlobal(QPoint(0, dialog.chooser()->height())));

@@ -913,6 +913,9 @@ void TestIniFile::unknownVariantKeptByteForByte_data()
     QTest::newRow("truncated type") << QByteArray("v=@Variant(\\0\\0)");
     QTest::newRow("list claiming 2^31 items") << QByteArray("v=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)");
     QTest::newRow("date-time of another type") << QByteArray("v=@DateTime(\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)");
+    // QtCore reads this as a date-time in a null zone and crashes writing that back.
+    QTest::newRow("date-time in a zone no system has")
+        << QByteArray("v=@DateTime(\\0\\0\\0\\x10\\0\\0`\\xb0RawIniVa\\xff\\xff)");
 }
 
 void TestIniFile::unknownVariantKeptByteForByte()

@@ -55,7 +55,7 @@ private:
 void TestProfileCommands::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    const QString source = QStringLiteral(MOUSECFG_BUILD_APP_DIR);
+    const QString source = QStringLiteral(MOUSECFG_SHIPPED_DIR);
     QVERIFY(QFile::copy(source + QStringLiteral("/DefaultProfile.bin"), path(QStringLiteral("DefaultProfile.bin"))));
     for (const QString& relative : kStoredFiles) {
         QDir().mkpath(QFileInfo(path(relative)).absolutePath());

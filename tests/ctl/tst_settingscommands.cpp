@@ -130,7 +130,7 @@ void TestSettingsCommands::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    const QString source = QStringLiteral(MOUSECFG_BUILD_APP_DIR);
+    const QString source = QStringLiteral(MOUSECFG_SHIPPED_DIR);
     QVERIFY(QFile::copy(source + QStringLiteral("/DefaultProfile.bin"), path(QStringLiteral("DefaultProfile.bin"))));
     for (const QString& relative : kStoredFiles) {
         const QString target = path(relative);

@@ -31,7 +31,9 @@ public:
     QByteArray ops() const
     {
         QMutexLocker locker(&m_lock);
-        return m_ops;
+        // A copy of its own: a shared one would be released outside the lock while the
+        // poller appends.
+        return QByteArray(m_ops.constData(), m_ops.size());
     }
 
 private:

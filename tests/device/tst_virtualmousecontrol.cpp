@@ -2,6 +2,7 @@
 // state file that carries them to the next program or command, and the exchanges they hit.
 #include "CommandSet.h"
 #include "HidTransport.h"
+#include "SendAsUser.h"
 #include "TestAppDir.h"
 #include "VirtualHidBackend.h"
 #include "VirtualMouse.h"
@@ -10,6 +11,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 using Fault = VirtualMouse::Fault;
 
@@ -66,6 +68,8 @@ private slots:
     void storedCount();
     void movementStream();
     void accessDeniedIsKeptAndTold();
+    void socketMessages_data();
+    void socketMessages();
 
 private:
     QString statePath() const { return m_dir->file(QStringLiteral("state/virtual-mouse.ini")); }
@@ -228,6 +232,48 @@ void VirtualMouseControlTest::accessDeniedIsKeptAndTold()
     StatefulMouse m(statePath());
     QVERIFY(HidTransport::instance().hasControlHandle());
     QVERIFY(HidTransport::instance().noAccessPath().isEmpty());
+}
+
+void VirtualMouseControlTest::socketMessages_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("otherUser");
+    QTest::addColumn<bool>("asleep");
+
+    QTest::newRow("a command of this user") << QByteArray("sleep on\n") << false << true;
+    QTest::newRow("padded past the limit: dropped, not cut and run")
+        << QByteArray("sleep on" + QByteArray(300, ' ') + "\n") << false << false;
+    QTest::newRow("control character") << QByteArray("sleep on\x01\n") << false << false;
+    QTest::newRow("not UTF-8") << QByteArray("sleep on \xff\n") << false << false;
+    QTest::newRow("another user, socket opened to all") << QByteArray("sleep on\n") << true << false;
+}
+
+void VirtualMouseControlTest::socketMessages()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, otherUser);
+    QFETCH(bool, asleep);
+    if (otherUser && getuid() != 0)
+        QSKIP("needs root to send as another user");
+    const uid_t nobody = 65534;
+    qputenv("XDG_RUNTIME_DIR", m_dir->path().toLocal8Bit());
+    chmod(QFile::encodeName(m_dir->path()).constData(), 0700);
+    VirtualMouse mouse(statePath());
+    VirtualMouseControlServer server(mouse);
+    QVERIFY(server.isListening());
+    const QByteArray path = QFile::encodeName(VirtualMouseControlServer::ServerName());
+    QVERIFY(path.startsWith(QFile::encodeName(m_dir->path())));
+    if (otherUser) {
+        // Rights a mistake could leave behind: only the peer check stands in the way.
+        chmod(QFile::encodeName(m_dir->path()).constData(), 0755);
+        chmod(path.constData(), 0777);
+    }
+
+    const pid_t child = SendAsUser(otherUser ? nobody : getuid(), path, line);
+    QCOMPARE(WaitForChild(child, 5000), 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(mouse.isAsleep(), asleep);
+    qunsetenv("XDG_RUNTIME_DIR");
 }
 
 QTEST_GUILESS_MAIN(VirtualMouseControlTest)

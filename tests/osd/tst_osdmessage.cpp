@@ -28,7 +28,7 @@ private slots:
     void roundTrip();
     void decodeRejectsWrongSize_data();
     void decodeRejectsWrongSize();
-    void decodeStringsStopAtZeroOr256Units();
+    void decodeStringsStopAtZeroOr255Units();
     void decodeClamps_data();
     void decodeClamps();
     void decodeIgnoresReservedAndColourHighByte();
@@ -176,7 +176,7 @@ void OsdMessageTest::decodeRejectsWrongSize()
     QCOMPARE(decoded.colour, 0x123456u);
 }
 
-void OsdMessageTest::decodeStringsStopAtZeroOr256Units()
+void OsdMessageTest::decodeStringsStopAtZeroOr255Units()
 {
     QByteArray record = EncodeOsdRecord(OsdMessage());
     // No terminator anywhere in either string field.
@@ -186,10 +186,12 @@ void OsdMessageTest::decodeStringsStopAtZeroOr256Units()
     }
     OsdMessage decoded;
     QVERIFY(DecodeOsdRecord(record, decoded));
-    QCOMPARE(decoded.text.size(), 256);
-    QCOMPARE(decoded.fontFace.size(), 256);
+    // Cut as a sender cuts: no message holds more than 255 units.
+    QCOMPARE(decoded.text.size(), 255);
+    QCOMPARE(decoded.fontFace.size(), 255);
     QCOMPARE(decoded.text.left(3), QStringLiteral("ABC"));
-    QCOMPARE(decoded.fontFace.right(1), QStringLiteral("v"));
+    QCOMPARE(decoded.fontFace.right(1), QStringLiteral("u"));
+    QCOMPARE(EncodeOsdRecord(decoded).mid(0, 510), record.mid(0, 510));
     // The numbers after the text field are not read as text.
     QCOMPARE(decoded.displayMs, 1500u);
 

@@ -1,6 +1,7 @@
 // Single instance: the lock file, a crashed holder, inherited descriptors and the
 // "show" request to the running instance.
 #include "InstanceLock.h"
+#include "SendAsUser.h"
 
 #include <QFile>
 #include <QLocalSocket>
@@ -37,6 +38,8 @@ private slots:
     void nobodyToNotify();
     void strangeRequestsAreIgnored_data();
     void strangeRequestsAreIgnored();
+    void requestOfAnotherUserIsIgnored_data();
+    void requestOfAnotherUserIsIgnored();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -259,6 +262,33 @@ void InstanceLockTest::strangeRequestsAreIgnored()
     InstanceLock second(kName, m_dir->path());
     QVERIFY(second.notifyRunningInstance());
     QTRY_COMPARE(shown.count(), 1);
+}
+
+void InstanceLockTest::requestOfAnotherUserIsIgnored_data()
+{
+    QTest::addColumn<bool>("otherUser");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("this user") << false << 1;
+    QTest::newRow("another user, socket opened to all") << true << 0;
+}
+
+void InstanceLockTest::requestOfAnotherUserIsIgnored()
+{
+    QFETCH(bool, otherUser);
+    if (otherUser && getuid() != 0)
+        QSKIP("needs root to send as another user");
+    InstanceLock running(kName, m_dir->path());
+    QVERIFY(running.tryLock());
+    QSignalSpy shown(&running, &InstanceLock::showRequested);
+    const QByteArray path = QFile::encodeName(running.serverPath());
+    // Rights a mistake could leave behind: only the peer check stands in the way.
+    chmod(QFile::encodeName(m_dir->path()).constData(), 0755);
+    chmod(path.constData(), 0777);
+
+    const pid_t child = SendAsUser(otherUser ? 65534 : getuid(), path, "show\n");
+    QCOMPARE(WaitForChild(child, 5000), 0);
+    QTest::qWait(50);
+    QTEST(int(shown.count()), "shown");
 }
 
 QTEST_GUILESS_MAIN(InstanceLockTest)

@@ -62,9 +62,9 @@ void TestMousecfgctl::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    const QString source = QStringLiteral(MOUSECFG_BUILD_APP_DIR);
+    const QString source = QStringLiteral(MOUSECFG_SHIPPED_DIR);
     QVERIFY(QFile::copy(source + QStringLiteral("/DefaultProfile.bin"), path(QStringLiteral("DefaultProfile.bin"))));
-    // Only the shipped files: whatever else a developer left in build/bin stays out.
+    // Only the shipped files, as a fresh install has them.
     QStringList shipped = {QStringLiteral("Configs/Config.ini")};
     for (int i = 1; i <= 5; ++i)
         shipped << QStringLiteral("Configs/Profile/Profile %1.prof").arg(i);

@@ -1,5 +1,7 @@
 #include "OsdReceiver.h"
 
+#include "LocalPeer.h"
+
 #include <QDebug>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -33,8 +35,9 @@ QString OsdReceiver::errorString() const
 void OsdReceiver::acceptConnections()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        // Senders hold a connection only for one record; a crowd of them is not ours.
-        if (m_records.size() >= kMaxConnections) {
+        // Senders hold a connection only for one record; a crowd of them is not ours, nor
+        // is a sender of another user.
+        if (m_records.size() >= kMaxConnections || !IsPeerOwnUser(*socket)) {
             socket->abort();
             socket->deleteLater();
             continue;
