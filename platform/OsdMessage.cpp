@@ -32,7 +32,9 @@ constexpr int kAttemptTimeoutMs = 2000;
 
 void PutU32(QByteArray& record, int offset, quint32 value)
 {
-    qToLittleEndian<quint32>(value, record.data() + offset);
+    // Byte by byte: the compiler cannot see the record's size and warns about a memcpy.
+    for (int i = 0; i < 4; ++i)
+        record[offset + i] = char((value >> (8 * i)) & 0xFF);
 }
 
 quint32 GetU32(const QByteArray& record, int offset)
