@@ -4,6 +4,14 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
+        <source>NO ACCESS</source>
+        <translation>SANS ACCÈS</translation>
+    </message>
+    <message>
+        <source>IN USE</source>
+        <translation>OCCUPÉE</translation>
+    </message>
+    <message>
         <location filename="../../app/MousecfgWidget.cpp" line="67"/>
         <location filename="../../app/MousecfgWidget.cpp" line="369"/>
         <source>MousecfgWidget</source>
@@ -148,6 +156,14 @@
 </context>
 <context>
     <name>QObject</name>
+    <message>
+        <source>No permission to use the mouse: this user may not open %1.
+Install the udev rule 70-mousecfg.rules once, then plug the mouse in again:
+  mousecfgctl udev-rule | sudo tee /etc/udev/rules.d/70-mousecfg.rules &gt;/dev/null &amp;&amp; sudo udevadm control --reload &amp;&amp; sudo udevadm trigger</source>
+        <translation>Pas le droit d&apos;utiliser la souris : cet utilisateur ne peut pas ouvrir %1.
+Installez une fois la règle udev 70-mousecfg.rules, puis rebranchez la souris :
+  mousecfgctl udev-rule | sudo tee /etc/udev/rules.d/70-mousecfg.rules &gt;/dev/null &amp;&amp; sudo udevadm control --reload &amp;&amp; sudo udevadm trigger</translation>
+    </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="54"/>
         <source>LIGHTING</source>
