@@ -17,6 +17,7 @@
 #include "SensorDpi.h"
 #include "MacroCommands.h"
 #include "ProfileCommands.h"
+#include "AppRuleCommands.h"
 #include "SettingsCommands.h"
 #include "TarnGetBatteryThread.h"
 #include "UdevRule.h"
@@ -371,7 +372,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        out() << kHelp << SetCommandHelp() << MacroCommandHelp() << ProfileCommandHelp();
+        out() << kHelp << SetCommandHelp() << MacroCommandHelp() << ProfileCommandHelp() << AppRuleCommandHelp();
         return args.isEmpty() ? Usage : Ok;
     }
     const QString command = args.takeFirst();
@@ -398,6 +399,8 @@ int main(int argc, char** argv)
         code = MacroCommand(args, out(), err());
     else if (command == QLatin1String("profile"))
         code = ProfileCommand(args, out(), err());
+    else if (command == QLatin1String("app-rule"))
+        code = AppRuleCommand(args, out(), err());
     else if (command == QLatin1String("virtual") && !args.isEmpty())
         code = VirtualCommand(args);
     else
