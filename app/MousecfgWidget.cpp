@@ -1,4 +1,9 @@
 #include "MousecfgWidget.h"
+#include "AppProfileSwitcher.h"
+#include "AppRulesDialog.h"
+#include "DesktopNotifier.h"
+#include "LowBatteryWatch.h"
+#include "X11FrontWindowSource.h"
 
 #include "AppPaths.h"
 #include "CommandSet.h"
@@ -118,12 +123,32 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     MouseSession::instance().setPollerRestart(
         [this] { QMetaObject::invokeMethod(this, [this] { StartPoller(); }, Qt::QueuedConnection); });
 
+    m_batteryWatch = std::make_unique<LowBatteryWatch>([this](int, int percent) {
+        const QString title = tr("Low battery");
+        const QString text = tr("The mouse battery is at %1%. Charge it soon.").arg(percent);
+        // The desktop's notification service, else the tray's own message, else nothing.
+        if (!SendDesktopNotification(title, text) && m_tray && QSystemTrayIcon::supportsMessages())
+            m_tray->showMessage(title, text, QSystemTrayIcon::Warning);
+    });
+    // Profiles follow the program in front; a write already under way or an open dialog
+    // lets the change pass.
+    m_frontWindow = std::make_unique<X11FrontWindowSource>();
+    m_appSwitcher = std::make_unique<AppProfileSwitcher>([this](int slot) {
+        if (QApplication::activeModalWidget() || m_connectedCount == 0)
+            return false;
+        switchSlot(slot);
+        return true;
+    });
+    connect(m_frontWindow.get(), &FrontWindowSource::FrontWindowSignal, this,
+            [this](const FrontWindow& window) { m_appSwitcher->frontWindowChanged(window); });
+
     StartSession();
     slotRefreshBatteryStatus(0, 1, 1);
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
         m_tray = new QSystemTrayIcon(QIcon(SkinPath(QStringLiteral("icon.png"))), this);
         auto* menu = new TarnMenu(this);
         m_trayLoad = menu->addAction(tr("&Load Config"), this, &MousecfgWidget::slotWarning);
+        m_trayAppRules = menu->addAction(tr("&Program Profiles..."), this, &MousecfgWidget::onAppRules);
         m_trayQuit = menu->addAction(tr("&Quit"), qApp, &QCoreApplication::quit);
         m_tray->setContextMenu(menu);
         connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
@@ -381,6 +406,8 @@ void MousecfgWidget::Retranslate()
         m_trayLoad->setText(tr("&Load Config"));
     if (m_trayQuit)
         m_trayQuit->setText(tr("&Quit"));
+    if (m_trayAppRules)
+        m_trayAppRules->setText(tr("&Program Profiles..."));
     for (const auto& entry : m_texts)
         if (auto* button = qobject_cast<QAbstractButton*>(entry.first))
             button->setText(Tr(entry.second));
@@ -661,6 +688,8 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
         SetConfigBattery(percent);
     }
     m_batteryBar->setValue(cable ? 100 : percent);
+    if (!cable)
+        m_batteryWatch->reading(percent, iCharge != 0);
     UpdateTrayToolTip();
     UpdateConnectionState();
 }
@@ -819,6 +848,12 @@ void MousecfgWidget::switchSlot(int slot)
     RefreshPages();
     ApplyProfilePointerSpeed(CurrentSettings().active().mousespeed);
     StartWrite();
+}
+
+void MousecfgWidget::onAppRules()
+{
+    AppRulesDialog dialog(m_frontWindow.get(), this);
+    dialog.exec();
 }
 
 void MousecfgWidget::ShowWarning(const QString& text)
