@@ -130,11 +130,12 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
         if (!SendDesktopNotification(title, text) && m_tray && QSystemTrayIcon::supportsMessages())
             m_tray->showMessage(title, text, QSystemTrayIcon::Warning);
     });
-    // Profiles follow the program in front; a write already under way or an open dialog
-    // lets the change pass.
+    // Profiles follow the program in front; a write under way or an open dialog lets the change pass.
     m_frontWindow = std::make_unique<X11FrontWindowSource>();
     m_appSwitcher = std::make_unique<AppProfileSwitcher>([this](int slot) {
-        if (QApplication::activeModalWidget() || m_connectedCount == 0)
+        // A switch nobody asked for shows no failure box: without a mouse to take it, none is made.
+        if (QApplication::activeModalWidget() || m_writing || m_connectedCount == 0 || !m_linkProblem.isEmpty()
+            || MouseAsleep())
             return false;
         switchSlot(slot);
         return true;
