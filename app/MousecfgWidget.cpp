@@ -1,4 +1,9 @@
 #include "MousecfgWidget.h"
+#include "AppProfileSwitcher.h"
+#include "AppRulesDialog.h"
+#include "DesktopNotifier.h"
+#include "LowBatteryWatch.h"
+#include "X11FrontWindowSource.h"
 
 #include "AppPaths.h"
 #include "CommandSet.h"
@@ -120,6 +125,26 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     MouseSession::instance().setPollerRestart(
         [this] { QMetaObject::invokeMethod(this, [this] { StartPoller(); }, Qt::QueuedConnection); });
 
+    m_batteryWatch = std::make_unique<LowBatteryWatch>([this](int, int percent) {
+        const QString title = tr("Low battery");
+        const QString text = tr("The mouse battery is at %1%. Charge it soon.").arg(percent);
+        // The desktop's notification service, else the tray's own message, else nothing.
+        if (!SendDesktopNotification(title, text) && m_tray && QSystemTrayIcon::supportsMessages())
+            m_tray->showMessage(title, text, QSystemTrayIcon::Warning);
+    });
+    // Profiles follow the program in front; a write under way or an open dialog lets the change pass.
+    m_frontWindow = std::make_unique<X11FrontWindowSource>();
+    m_appSwitcher = std::make_unique<AppProfileSwitcher>([this](int slot) {
+        // A switch nobody asked for shows no failure box: without a mouse to take it, none is made.
+        if (QApplication::activeModalWidget() || m_writing || m_connectedCount == 0 || !m_linkProblem.isEmpty()
+            || MouseAsleep())
+            return false;
+        switchSlot(slot);
+        return true;
+    });
+    connect(m_frontWindow.get(), &FrontWindowSource::FrontWindowSignal, this,
+            [this](const FrontWindow& window) { m_appSwitcher->frontWindowChanged(window); });
+
     StartSession();
     slotRefreshBatteryStatus(0, 1, 1);
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
@@ -137,6 +162,7 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
                 autostart->setChecked(DesktopAutostart::IsEnabled());
             }
         });
+        m_trayAppRules = menu->addAction(tr("&Program Profiles..."), this, &MousecfgWidget::onAppRules);
         m_trayQuit = menu->addAction(tr("&Quit"), qApp, &QCoreApplication::quit);
         m_tray->setContextMenu(menu);
         connect(m_tray, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
@@ -403,6 +429,8 @@ void MousecfgWidget::Retranslate()
         m_trayQuit->setText(tr("&Quit"));
     if (m_trayAutostart)
         m_trayAutostart->setText(tr("Start with the desktop"));
+    if (m_trayAppRules)
+        m_trayAppRules->setText(tr("&Program Profiles..."));
     for (const auto& entry : m_texts)
         if (auto* button = qobject_cast<QAbstractButton*>(entry.first))
             button->setText(Tr(entry.second));
@@ -683,6 +711,8 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
         SetConfigBattery(percent);
     }
     m_batteryBar->setValue(cable ? 100 : percent);
+    if (!cable)
+        m_batteryWatch->reading(percent, iCharge != 0);
     UpdateTrayToolTip();
     UpdateConnectionState();
 }
@@ -841,6 +871,12 @@ void MousecfgWidget::switchSlot(int slot)
     RefreshPages();
     ApplyProfilePointerSpeed(CurrentSettings().active().mousespeed);
     StartWrite();
+}
+
+void MousecfgWidget::onAppRules()
+{
+    AppRulesDialog dialog(m_frontWindow.get(), this);
+    dialog.exec();
 }
 
 void MousecfgWidget::ShowWarning(const QString& text)

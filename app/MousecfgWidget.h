@@ -10,7 +10,10 @@
 #include <array>
 #include <memory>
 
+class AppProfileSwitcher;
 class ConfigPage;
+class FrontWindowSource;
+class LowBatteryWatch;
 class DeviceLock;
 class DeviceWatcher;
 class OsdSender;
@@ -87,6 +90,8 @@ public slots:
     void switchLanguage(int index);
     void switchSlot(int slot);
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    // The programs whose windows choose a profile.
+    void onAppRules();
     void showRequested();
     void SelBtnChanged(quint8 iBtn, quint8 iType);
     void slotGotoMacro(quint8 iBtn);
@@ -203,5 +208,10 @@ private:
     QAction* m_trayLoad = nullptr;
     QAction* m_trayQuit = nullptr;
     QAction* m_trayAutostart = nullptr;
+    QAction* m_trayAppRules = nullptr;
+    // The program in front and the profile it chooses; warnings of a low battery.
+    std::unique_ptr<FrontWindowSource> m_frontWindow;
+    std::unique_ptr<AppProfileSwitcher> m_appSwitcher;
+    std::unique_ptr<LowBatteryWatch> m_batteryWatch;
     std::unique_ptr<QTranslator> m_translator;
 };

@@ -26,6 +26,8 @@ constexpr IntConfigKey GColorID{"Config/GColorID", 0};
 constexpr IntConfigKey MouseSensor{"MouseSenSor/1", 0};
 constexpr IntConfigKey LanguageCount{"FONT_LIST/LANGNUM", 0};
 constexpr IntConfigKey ExternalEdit{"Config/ExternalEdit", 0};
+constexpr IntConfigKey AppRuleCount{"AppRules/Count", 0};
+constexpr IntConfigKey AppRuleDefault{"AppRules/Default", -1};
 constexpr StringConfigKey CurrentProductName{"Config/CurrentProductName"};
 constexpr StringConfigKey Model{"Config/Model"};
 constexpr StringConfigKey MouseList0{"Mouse_List/0"};

@@ -18,6 +18,7 @@
 #include "SensorDpi.h"
 #include "MacroCommands.h"
 #include "ProfileCommands.h"
+#include "AppRuleCommands.h"
 #include "SettingsCommands.h"
 #include "TarnGetBatteryThread.h"
 #include "UdevRule.h"
@@ -373,7 +374,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
-        out() << kHelp << SetCommandHelp() << MacroCommandHelp() << ProfileCommandHelp();
+        out() << kHelp << SetCommandHelp() << MacroCommandHelp() << ProfileCommandHelp() << AppRuleCommandHelp();
         return args.isEmpty() ? Usage : Ok;
     }
     QString seedError;
@@ -403,6 +404,8 @@ int main(int argc, char** argv)
         code = MacroCommand(args, out(), err());
     else if (command == QLatin1String("profile"))
         code = ProfileCommand(args, out(), err());
+    else if (command == QLatin1String("app-rule"))
+        code = AppRuleCommand(args, out(), err());
     else if (command == QLatin1String("virtual") && !args.isEmpty())
         code = VirtualCommand(args);
     else

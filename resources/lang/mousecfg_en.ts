@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AppRulesDialog</name>
+    <message>
+        <source>Program Profiles</source>
+        <translation>PROGRAM PROFILES</translation>
+    </message>
+    <message>
+        <source>The program in front cannot be known in this session: profiles do not switch.</source>
+        <translation>The program in front cannot be known in this session: profiles do not switch.</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profile %1</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>ADD</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>REMOVE</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>Other programs:</translation>
+    </message>
+    <message>
+        <source>Leave as is</source>
+        <translation>Leave as is</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>CLOSE</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings files.</source>
+        <translation>Cannot write the settings files.</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <source>NO ACCESS</source>
@@ -10,6 +57,18 @@
     <message>
         <source>IN USE</source>
         <translation>IN USE</translation>
+    </message>
+    <message>
+        <source>&amp;Program Profiles...</source>
+        <translation>&amp;Program Profiles...</translation>
+    </message>
+    <message>
+        <source>Low battery</source>
+        <translation>Low battery</translation>
+    </message>
+    <message>
+        <source>The mouse battery is at %1%. Charge it soon.</source>
+        <translation>The mouse battery is at %1%. Charge it soon.</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="67"/>
@@ -163,6 +222,22 @@ Install the udev rule 70-mousecfg.rules once, then plug the mouse in again:
         <translation>No permission to use the mouse: this user may not open %1.
 Install the udev rule 70-mousecfg.rules once, then plug the mouse in again:
   mousecfgctl udev-rule | sudo tee /etc/udev/rules.d/70-mousecfg.rules &gt;/dev/null &amp;&amp; sudo udevadm control --reload &amp;&amp; sudo udevadm trigger</translation>
+    </message>
+    <message>
+        <source>Give the program's class or executable name.</source>
+        <translation>Give the program's class or executable name.</translation>
+    </message>
+    <message>
+        <source>Give a profile number from 1 to 5.</source>
+        <translation>Give a profile number from 1 to 5.</translation>
+    </message>
+    <message>
+        <source>No more than %1 program rules.</source>
+        <translation>No more than %1 program rules.</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings files.</source>
+        <translation>Cannot write the settings files.</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="54"/>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AppRulesDialog</name>
+    <message>
+        <source>Program Profiles</source>
+        <translation>Profils par programme</translation>
+    </message>
+    <message>
+        <source>The program in front cannot be known in this session: profiles do not switch.</source>
+        <translation>Le programme au premier plan est inconnu dans cette session : les profils ne changent pas.</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>AJOUTER</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>SUPPRIMER</translation>
+    </message>
+    <message>
+        <source>Other programs:</source>
+        <translation>Autres programmes :</translation>
+    </message>
+    <message>
+        <source>Leave as is</source>
+        <translation>Ne pas changer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>FERMER</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings files.</source>
+        <translation>Impossible d'écrire les fichiers de réglages.</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <source>NO ACCESS</source>
@@ -10,6 +57,18 @@
     <message>
         <source>IN USE</source>
         <translation>OCCUPÉE</translation>
+    </message>
+    <message>
+        <source>&amp;Program Profiles...</source>
+        <translation>&amp;Profils par programme...</translation>
+    </message>
+    <message>
+        <source>Low battery</source>
+        <translation>Batterie faible</translation>
+    </message>
+    <message>
+        <source>The mouse battery is at %1%. Charge it soon.</source>
+        <translation>La batterie de la souris est à %1 %. Rechargez-la bientôt.</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="67"/>
@@ -163,6 +222,22 @@ Install the udev rule 70-mousecfg.rules once, then plug the mouse in again:
         <translation>Pas le droit d&apos;utiliser la souris : cet utilisateur ne peut pas ouvrir %1.
 Installez une fois la règle udev 70-mousecfg.rules, puis rebranchez la souris :
   mousecfgctl udev-rule | sudo tee /etc/udev/rules.d/70-mousecfg.rules &gt;/dev/null &amp;&amp; sudo udevadm control --reload &amp;&amp; sudo udevadm trigger</translation>
+    </message>
+    <message>
+        <source>Give the program's class or executable name.</source>
+        <translation>Indiquez la classe ou le nom d'exécutable du programme.</translation>
+    </message>
+    <message>
+        <source>Give a profile number from 1 to 5.</source>
+        <translation>Indiquez un numéro de profil de 1 à 5.</translation>
+    </message>
+    <message>
+        <source>No more than %1 program rules.</source>
+        <translation>Pas plus de %1 règles de programme.</translation>
+    </message>
+    <message>
+        <source>Cannot write the settings files.</source>
+        <translation>Impossible d'écrire les fichiers de réglages.</translation>
     </message>
     <message>
         <location filename="../../app/MousecfgWidget.cpp" line="54"/>
