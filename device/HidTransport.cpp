@@ -1,5 +1,7 @@
 #include "HidTransport.h"
 
+#include "TarnGetBatteryThread.h"
+
 #include "Descriptor.h"
 #include "GlobalConfig.h"
 
@@ -13,6 +15,24 @@
 Q_LOGGING_CATEGORY(lcHid, "mousecfg.hid", QtWarningMsg)
 
 namespace {
+
+// The handle lock for everyone but the poller: its listening read may hold the lock for up to
+// half a second, so it is cut short rather than waited for.
+class HandleLocker
+{
+public:
+    explicit HandleLocker(QMutex& mutex) : m_mutex(mutex)
+    {
+        if (!m_mutex.tryLock()) {
+            TarnGetBatteryThread::InterruptReads();
+            m_mutex.lock();
+        }
+    }
+    ~HandleLocker() { m_mutex.unlock(); }
+
+private:
+    QMutex& m_mutex;
+};
 
 constexpr int kBufferSize = 64;
 constexpr int kMaxReadFailures = 30;
@@ -85,13 +105,13 @@ HidTransport& HidTransport::instance()
 
 QString HidTransport::currentDeviceName() const
 {
-    QMutexLocker locker(&m_lock);
+    HandleLocker locker(m_lock);
     return m_table.count > 0 ? QString::fromLatin1(m_table.entries[0].name) : QString();
 }
 
 void HidTransport::BuildDeviceTable()
 {
-    QMutexLocker locker(&m_lock);
+    HandleLocker locker(m_lock);
     m_table = DeviceMatchTable();
     m_table.count = 1;
     DeviceMatchEntry& e = m_table.entries[0];
@@ -113,7 +133,7 @@ int HidTransport::EnumerateDevices()
     if (backend.init() != 0)
         return -1;
     const QVector<HidDeviceInfo> devices = backend.enumerate();
-    QMutexLocker locker(&m_lock);
+    HandleLocker locker(m_lock);
     for (const HidDeviceInfo& info : devices) {
         if (info.vendorId == 0x04D9)
             qCDebug(lcHid, "Device Found\n  type: %x %x\n  path: %s\n  usage %x page %x", info.vendorId,
@@ -156,7 +176,7 @@ void HidTransport::OpenDevice(const QByteArray& name)
     HidBackend& backend = ActiveHidBackend();
     if (backend.init() != 0)
         return;
-    QMutexLocker locker(&m_lock);
+    HandleLocker locker(m_lock);
     m_noAccessPath.clear();
     const auto openPath = [&](const QString& path) {
         std::unique_ptr<HidHandle> handle = backend.open(path);
@@ -181,7 +201,7 @@ void HidTransport::OpenDevice(const QByteArray& name)
 
 QString HidTransport::noAccessPath() const
 {
-    QMutexLocker locker(&m_lock);
+    HandleLocker locker(m_lock);
     return m_noAccessPath;
 }
 
@@ -198,7 +218,7 @@ QString NoAccessMessage(const QString& node)
 
 void HidTransport::CloseDevice()
 {
-    QMutexLocker locker(&m_lock);
+    HandleLocker locker(m_lock);
     m_noAccessPath.clear();
     m_mouseHandle1.reset();
     m_controlHandle1.reset();
@@ -235,7 +255,7 @@ NoteResult HidTransport::NoteDevicePath(const QString& path, bool arrived)
     }
     const quint32 releaseNumber = release < 0 ? 0 : quint32(release);
 
-    QMutexLocker locker(&m_lock);
+    HandleLocker locker(m_lock);
     for (quint32 i = 0; i < m_table.count && i < quint32(kMaxDeviceEntries); ++i) {
         DeviceMatchEntry& e = m_table.entries[i];
         for (int identity = 0; identity < 2; ++identity) {
@@ -276,7 +296,7 @@ NoteResult HidTransport::NoteDeviceNode(const QString& node, bool arrived)
         for (const HidDeviceInfo& info : backend.enumerate())
             if (info.path == node)
                 collections.append(info);
-        QMutexLocker locker(&m_lock);
+        HandleLocker locker(m_lock);
         for (quint32 i = 0; i < m_table.count && i < quint32(kMaxDeviceEntries); ++i) {
             DeviceMatchEntry& e = m_table.entries[i];
             for (const HidDeviceInfo& info : collections) {
@@ -313,7 +333,7 @@ NoteResult HidTransport::NoteDeviceNode(const QString& node, bool arrived)
         }
         return result;
     }
-    QMutexLocker locker(&m_lock);
+    HandleLocker locker(m_lock);
     for (quint32 i = 0; i < m_table.count && i < quint32(kMaxDeviceEntries); ++i) {
         DeviceMatchEntry& e = m_table.entries[i];
         for (int slot = 0; slot < 4; ++slot) {
@@ -337,19 +357,19 @@ HidHandle* HidTransport::activeControlHandleLocked() const
 
 bool HidTransport::hasControlHandle() const
 {
-    QMutexLocker locker(&m_lock);
+    HandleLocker locker(m_lock);
     return activeControlHandleLocked() != nullptr;
 }
 
 bool HidTransport::hasCableControl() const
 {
-    QMutexLocker locker(&m_lock);
+    HandleLocker locker(m_lock);
     return m_controlHandle2 != nullptr;
 }
 
 int HidTransport::openHandleCount() const
 {
-    QMutexLocker locker(&m_lock);
+    HandleLocker locker(m_lock);
     return int(bool(m_mouseHandle1)) + int(bool(m_controlHandle1)) + int(bool(m_mouseHandle2))
         + int(bool(m_controlHandle2));
 }
@@ -382,7 +402,7 @@ int ReadVendorReport(HidHandle& handle, quint8* buffer, int length, int timeoutM
 
 quint8 HidTransport::SendCommand(const Report& report)
 {
-    QMutexLocker locker(&m_lock);
+    HandleLocker locker(m_lock);
     HidHandle* handle = activeControlHandleLocked();
     if (!handle) {
         qCDebug(lcHid) << "no device found";

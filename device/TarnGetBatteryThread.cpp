@@ -117,6 +117,21 @@ void TarnGetBatteryThread::StopAllAndWait()
             poller->wait();
 }
 
+void TarnGetBatteryThread::InterruptReads()
+{
+    QMutexLocker registry(&RegistryLock());
+    for (TarnGetBatteryThread* poller : Registry()) {
+        QMutexLocker locker(&poller->m_pauseLock);
+        // Only a poller inside its read holds the handle; no exchange reads meanwhile.
+        if (!poller->m_reading || poller->m_interrupted)
+            continue;
+        poller->m_interrupted = true;
+        if (const int signal = WakeSignal())
+            pthread_kill(poller->m_thread, signal);
+        ActiveHidBackend().wakeReaders();
+    }
+}
+
 bool TarnGetBatteryThread::Pause(int milliseconds)
 {
     QMutexLocker locker(&m_pauseLock);
@@ -138,6 +153,7 @@ bool TarnGetBatteryThread::Listen(int milliseconds)
             return true;
         int read = 0;
         bool moving = false;
+        bool interrupted = false;
         {
             // One read at a time, so a write waiting for the handle gets it between two.
             PollerHandleLock locker(transport.handleLock());
@@ -146,6 +162,11 @@ bool TarnGetBatteryThread::Listen(int milliseconds)
                 return false;  // a stop while waiting for the handle found no read to end
             // Wait for the first report, then take whatever else is queued without waiting.
             int wait = qMin(remaining, m_timing.listenReadMs);
+            {
+                QMutexLocker reading(&m_pauseLock);
+                m_reading = true;
+                m_interrupted = false;
+            }
             for (;;) {
                 report.fill(0);
                 read = handle->readTimeout(report.data(), kReportLength, wait);
@@ -160,12 +181,17 @@ bool TarnGetBatteryThread::Listen(int milliseconds)
                 else if (report[3] == Command::QueryBattery)
                     HandleBatteryAnswer(report.data());
             }
+            // Cleared while still holding the handle: a wake must never reach an exchange's read.
+            QMutexLocker reading(&m_pauseLock);
+            m_reading = false;
+            interrupted = m_interrupted;
         }
-        if (read < 0) {
+        if (read < 0 && !interrupted) {
             qCDebug(lcPoller) << "Unable to read a feature report 1.";
             return Pause(m_timing.afterReadErrorMs);
         }
-        if (g_waitingPollers.load() > 0 && !Pause(1))
+        // Someone waits for the handle: step aside, or relocking at once would starve them.
+        if ((interrupted || g_waitingPollers.load() > 0) && !Pause(1))
             return false;
         // A moving mouse sends up to 1000 reports a second: reading them in batches costs
         // a wake-up per batch, not per report, and the queue of 64 never fills meanwhile.

@@ -39,6 +39,9 @@ public:
     static quint8 firmwareFlag();
     // Stops every running poller and waits until none touches the control handle.
     static void StopAllAndWait();
+    // Ends the listening read of every poller now, so that another user of the handle (the
+    // window asking the transport, a plug event) does not wait for it; they go on reading.
+    static void InterruptReads();
 
 signals:
     void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
@@ -62,6 +65,8 @@ private:
     std::atomic<bool> m_isStop{false};
     // Guarded by m_pauseLock: the running thread, so stop() can interrupt its read.
     bool m_running = false;
+    bool m_reading = false;          // in a listening read, holding the handle
+    bool m_interrupted = false;      // that read was ended on purpose
     pthread_t m_thread{};
     QMutex m_pauseLock;
     QWaitCondition m_pauseWake;
