@@ -125,12 +125,16 @@ MousecfgWidget::MousecfgWidget(QWidget* parent)
     MouseSession::instance().setPollerRestart(
         [this] { QMetaObject::invokeMethod(this, [this] { StartPoller(); }, Qt::QueuedConnection); });
 
-    m_batteryWatch = std::make_unique<LowBatteryWatch>([this](int, int percent) {
+    m_batteryWatch = std::make_unique<LowBatteryWatch>([this](int threshold, int) {
         const QString title = tr("Low battery");
-        const QString text = tr("The mouse battery is at %1%. Charge it soon.").arg(percent);
-        // The desktop's notification service, else the tray's own message, else nothing.
-        if (!SendDesktopNotification(title, text) && m_tray && QSystemTrayIcon::supportsMessages())
+        const QString text = threshold > 5 ? tr("The mouse battery is below 15%. Charge it soon.")
+                                           : tr("The mouse battery is below 5% and will turn off soon. Charge it now.");
+        ShowNotification(title, text, [&] {
+            if (!m_tray || !QSystemTrayIcon::supportsMessages())
+                return false;
             m_tray->showMessage(title, text, QSystemTrayIcon::Warning);
+            return true;
+        });
     });
     // Profiles follow the program in front; a write under way or an open dialog lets the change pass.
     m_frontWindow = std::make_unique<X11FrontWindowSource>();
@@ -673,6 +677,7 @@ void MousecfgWidget::UpdateConnectionState()
         m_batteryBar->setFormat(QString());
         m_batteryBar->setValue(100);
     }
+    UpdateTrayToolTip();
     update();
 }
 
@@ -712,8 +717,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
     }
     m_batteryBar->setValue(cable ? 100 : percent);
     if (!cable)
-        m_batteryWatch->reading(percent, iCharge != 0);
-    UpdateTrayToolTip();
+        m_batteryWatch->reading(BatteryReserve(iLowByte, iHiByte, ConfigBatteryFull()), iCharge != 0);
     UpdateConnectionState();
 }
 
@@ -1035,9 +1039,11 @@ void MousecfgWidget::UpdateTrayToolTip()
 {
     if (!m_tray)
         return;
-    const QString product = ConfigCurrentProductName();
-    m_tray->setToolTip(product.isEmpty() ? DescriptorProductName()
-                                         : QStringLiteral("%1 %2%").arg(product).arg(m_batteryPercent));
+    // The name and what the battery area shows: a percentage, "MOUSE OFF", or nothing
+    // without a mouse or on the cable.
+    const QString product = ConfigCurrentProductName().isEmpty() ? DescriptorProductName() : ConfigCurrentProductName();
+    const QString battery = batteryText();
+    m_tray->setToolTip(battery.isEmpty() ? product : QStringLiteral("%1 %2").arg(product, battery));
 }
 
 void MousecfgWidget::UpdateMousePicture()

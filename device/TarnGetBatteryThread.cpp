@@ -285,17 +285,33 @@ void TarnGetBatteryThread::run()
     qCDebug(lcPoller) << "poller stopped";
 }
 
+namespace {
+int BatteryMillivolts(quint8 lowByte, quint8 highByte) { return ((highByte * 256 + lowByte) * 990) / 240; }
+constexpr int kLowestStepMv = 3200;
+constexpr int kCutOffMv = 3000;
+} // namespace
+
 int BatteryPercent(quint8 lowByte, quint8 highByte, int batteryFull)
 {
-    const int mv = ((highByte * 256 + lowByte) * 990) / 240;
+    const int mv = BatteryMillivolts(lowByte, highByte);
     if (mv >= batteryFull)
         return 100;
     const int steps[][2] = {{4100, 90}, {4000, 80}, {3900, 70}, {3800, 60}, {3700, 50},
-                            {3500, 40}, {3400, 30}, {3200, 20}};
+                            {3500, 40}, {3400, 30}, {kLowestStepMv, 20}};
     for (const auto& step : steps)
         if (mv >= step[0])
             return step[1];
     return 10;
+}
+
+int BatteryReserve(quint8 lowByte, quint8 highByte, int batteryFull)
+{
+    const int mv = BatteryMillivolts(lowByte, highByte);
+    if (mv >= kLowestStepMv)
+        return BatteryPercent(lowByte, highByte, batteryFull);
+    if (mv <= kCutOffMv)
+        return 0;
+    return 15 * (mv - kCutOffMv) / (kLowestStepMv - kCutOffMv);
 }
 
 int ReportRateHz(int code)

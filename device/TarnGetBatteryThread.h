@@ -75,5 +75,9 @@ private:
 
 // A battery value as the window shows it: percent by the millivolt steps.
 int BatteryPercent(quint8 lowByte, quint8 highByte, int batteryFull);
+// What is left of the charge, for the low-battery warnings: the shown percent from 20 up;
+// below the lowest step (under 3200 mV) it falls from 15 to 0 at the cell's 3000 mV cut-off,
+// so both warnings (below 15 and below 5) can be reached.
+int BatteryReserve(quint8 lowByte, quint8 highByte, int batteryFull);
 // Report-rate codes the mouse uses: 1 = 1000 Hz, 2 = 500, 4 = 250, 8 = 125; 0 otherwise.
 int ReportRateHz(int code);

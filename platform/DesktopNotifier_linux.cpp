@@ -36,3 +36,12 @@ bool SendDesktopNotification(const QString& title, const QString& body, const QS
     // The service answers with an id we do not need; the window does not wait for it.
     return bus.send(call);
 }
+
+NotificationShown ShowNotification(const QString& title, const QString& body, const std::function<bool()>& fallback)
+{
+    if (SendDesktopNotification(title, body))
+        return NotificationShown::Desktop;
+    if (fallback && fallback())
+        return NotificationShown::Fallback;
+    return NotificationShown::None;
+}

@@ -67,10 +67,6 @@
         <translation>Low battery</translation>
     </message>
     <message>
-        <source>The mouse battery is at %1%. Charge it soon.</source>
-        <translation>The mouse battery is at %1%. Charge it soon.</translation>
-    </message>
-    <message>
         <source>&amp;Load Config</source>
         <translation>&amp;Load Config</translation>
     </message>
@@ -161,6 +157,14 @@
     <message>
         <source>The changes have not been applied. Quit without them?</source>
         <translation>The changes have not been applied. Quit without them?</translation>
+    </message>
+    <message>
+        <source>The mouse battery is below 15%. Charge it soon.</source>
+        <translation>The mouse battery is below 15%. Charge it soon.</translation>
+    </message>
+    <message>
+        <source>The mouse battery is below 5% and will turn off soon. Charge it now.</source>
+        <translation>The mouse battery is below 5% and will turn off soon. Charge it now.</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@
         <translation>Batterie faible</translation>
     </message>
     <message>
-        <source>The mouse battery is at %1%. Charge it soon.</source>
-        <translation>La batterie de la souris est à %1 %. Rechargez-la bientôt.</translation>
-    </message>
-    <message>
         <source>&amp;Load Config</source>
         <translation>&amp;Charger la configuration</translation>
     </message>
@@ -161,6 +157,14 @@
     <message>
         <source>The changes have not been applied. Quit without them?</source>
         <translation>Les modifications n&apos;ont pas été appliquées. Quitter sans elles ?</translation>
+    </message>
+    <message>
+        <source>The mouse battery is below 15%. Charge it soon.</source>
+        <translation>La batterie de la souris est sous 15 %. Rechargez-la bientôt.</translation>
+    </message>
+    <message>
+        <source>The mouse battery is below 5% and will turn off soon. Charge it now.</source>
+        <translation>La batterie de la souris est sous 5 % et va bientôt s&apos;éteindre. Rechargez-la maintenant.</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,8 @@ private slots:
     void closeDeviceWhilePolling();
     void batteryPercent_data();
     void batteryPercent();
+    void batteryReserve_data();
+    void batteryReserve();
     void reportRateHz_data();
     void reportRateHz();
 
@@ -555,6 +557,28 @@ void TestPoller::batteryPercent()
     QFETCH(int, full);
     QFETCH(int, percent);
     QCOMPARE(BatteryPercent(quint8(value & 0xFF), quint8(value >> 8), full), percent);
+}
+
+void TestPoller::batteryReserve_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("reserve");
+    // The shown steps from 3200 mV up; below, 15 % falling to 0 at 3000 mV.
+    QTest::newRow("3399 mv: the step") << 824 << 20;
+    QTest::newRow("3201 mv: the step") << 776 << 20;
+    QTest::newRow("3196 mv: below 15") << 775 << 14;
+    QTest::newRow("3069 mv: 5") << 744 << 5;
+    QTest::newRow("3064 mv: below 5") << 743 << 4;
+    QTest::newRow("2998 mv: empty") << 727 << 0;
+    QTest::newRow("zero") << 0 << 0;
+    QTest::newRow("full") << 0x0F80 << 100;
+}
+
+void TestPoller::batteryReserve()
+{
+    QFETCH(int, value);
+    QFETCH(int, reserve);
+    QCOMPARE(BatteryReserve(quint8(value & 0xFF), quint8(value >> 8), 4200), reserve);
 }
 
 void TestPoller::reportRateHz_data()
