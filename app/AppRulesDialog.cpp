@@ -4,6 +4,7 @@
 #include "AppRules.h"
 #include "FrontWindowSource.h"
 #include "MouseSession.h"
+#include "UiContext.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -16,6 +17,18 @@
 AppRulesDialog::AppRulesDialog(const FrontWindowSource* source, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Program Profiles"));
+    // The main window's dark look, with the accent colour for what is selected or pointed at.
+    setStyleSheet(QStringLiteral(
+        "QDialog { background: rgb(24,24,27); }"
+        "QLabel { color: rgb(220,220,220); }"
+        "QTreeWidget, QComboBox { background: rgb(30,30,32); color: white; border: 1px solid rgb(80,80,80); }"
+        "QComboBox { padding: 2px 6px; }"
+        "QHeaderView::section { background: rgb(40,40,44); color: rgb(200,200,200); border: none; padding: 3px; }"
+        "QComboBox QAbstractItemView { background: rgb(30,30,32); color: white; selection-background-color: %1; }"
+        "QTreeWidget::item:selected { background: %1; }"
+        "QPushButton { background: rgb(40,40,44); color: white; border: 1px solid rgb(90,90,90); padding: 4px 12px; }"
+        "QPushButton:hover, QComboBox:hover { border-color: %1; }")
+                      .arg(AccentCss()));
     auto* layout = new QVBoxLayout(this);
     m_unavailable = new QLabel(tr("The program in front cannot be known in this session: profiles do not switch."), this);
     m_unavailable->setWordWrap(true);

@@ -330,6 +330,12 @@ void MousecfgWidget::BuildUi()
             &MousecfgWidget::onCopyProfile);
     connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "DELETE"), QRect(168, 540, 70, 24)), &QPushButton::clicked, this,
             &MousecfgWidget::onDeleteProfile);
+    // Which profile each program brings to the front; also in the tray menu.
+    m_appRulesButton = MakeButton(nullptr, QRect(244, 541, 24, 22),
+                                  {QStringLiteral("profile_apps1.png"), QStringLiteral("profile_apps2.png")});
+    m_appRulesButton->setObjectName(QStringLiteral("programProfiles"));
+    m_appRulesButton->setToolTip(tr("Program Profiles"));
+    connect(m_appRulesButton, &QPushButton::clicked, this, &MousecfgWidget::onAppRules);
 
     // Write and configuration buttons along the bottom of the page area.
     connect(MakeButton(QT_TRANSLATE_NOOP("QObject", "RESET"), QRect(300, 560, 100, 26)), &QPushButton::clicked, this,
@@ -439,6 +445,7 @@ void MousecfgWidget::Retranslate()
         if (auto* button = qobject_cast<QAbstractButton*>(entry.first))
             button->setText(Tr(entry.second));
     m_nameEdit->setPlaceholderText(tr("Press Enter To Apply"));
+    m_appRulesButton->setToolTip(tr("Program Profiles"));
     m_versionLabel->setText(tr("Version") + QLatin1Char(' ') + DescriptorVersion());
     for (ConfigPage* page : m_pages)
         page->retranslate();

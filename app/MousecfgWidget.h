@@ -209,6 +209,7 @@ private:
     QAction* m_trayQuit = nullptr;
     QAction* m_trayAutostart = nullptr;
     QAction* m_trayAppRules = nullptr;
+    TarnPushButton* m_appRulesButton = nullptr;
     // The program in front and the profile it chooses; warnings of a low battery.
     std::unique_ptr<FrontWindowSource> m_frontWindow;
     std::unique_ptr<AppProfileSwitcher> m_appSwitcher;

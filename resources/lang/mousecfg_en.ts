@@ -166,6 +166,10 @@
         <source>The mouse battery is below 5% and will turn off soon. Charge it now.</source>
         <translation>The mouse battery is below 5% and will turn off soon. Charge it now.</translation>
     </message>
+    <message>
+        <source>Program Profiles</source>
+        <translation>Program Profiles</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -166,6 +166,10 @@
         <source>The mouse battery is below 5% and will turn off soon. Charge it now.</source>
         <translation>La batterie de la souris est sous 5 % et va bientôt s&apos;éteindre. Rechargez-la maintenant.</translation>
     </message>
+    <message>
+        <source>Program Profiles</source>
+        <translation>Profils par programme</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

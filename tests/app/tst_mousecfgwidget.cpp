@@ -1,5 +1,6 @@
 // The main window on the virtual mouse: battery display, status handling, the write
 // flows and their failure messages, plug and unplug, page switching.
+#include "AppRulesDialog.h"
 #include "ConfigFiles.h"
 #include "ConfigPage.h"
 #include "Descriptor.h"
@@ -88,6 +89,7 @@ private slots:
     void closeWithoutTrayQuits();
     void oneConnectionBoxAtATime();
     void startMinimizedWarnsNothing();
+    void programProfilesFromTheProfileArea();
 
 private:
     void copyAppDir();
@@ -619,8 +621,10 @@ void MousecfgWidgetTest::captionsFitInBothLanguages()
         TarnGunsetDialog gun(&window);
         TarnMessageBox box(TarnMessageBox::Question, QObject::tr("Warning"), QObject::tr("Dongle Disconnect!"),
                            QString(), &window);
+        AppRulesDialog rules(nullptr, &window);
         const QList<QPair<QWidget*, QString>> dialogs = {{&select, "macroselect"}, {&single, "singlekey"},
-            {&combo, "combokey"}, {&fire, "firekey"}, {&sniper, "sniper"}, {&gun, "gunset"}, {&box, "messagebox"}};
+            {&combo, "combokey"}, {&fire, "firekey"}, {&sniper, "sniper"}, {&gun, "gunset"}, {&box, "messagebox"},
+            {&rules, "apprules"}};
         for (const auto& dialog : dialogs) {
             dialog.first->show();
             for (const QString& text : CutCaptions(*dialog.first))
@@ -722,6 +726,23 @@ void MousecfgWidgetTest::startMinimizedWarnsNothing()
     QTest::qWait(500);
     QVERIFY(m_boxes.isEmpty());
     QVERIFY(window.isMinimized());  // offscreen has no tray: minimised, not hidden
+}
+
+void MousecfgWidgetTest::programProfilesFromTheProfileArea()
+{
+    // Reachable without a tray: the button beside the profile buttons opens the rules.
+    MousecfgWidget window;
+    auto* button = window.findChild<QAbstractButton*>(QStringLiteral("programProfiles"));
+    QVERIFY(button);
+    QString opened;
+    QTimer::singleShot(100, &window, [&opened] {
+        if (auto* dialog = qobject_cast<AppRulesDialog*>(QApplication::activeModalWidget())) {
+            opened = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    button->click();
+    QCOMPARE(opened, QStringLiteral("PROGRAM PROFILES"));
 }
 
 QTEST_MAIN(MousecfgWidgetTest)
