@@ -50,6 +50,8 @@
 #include <QToolButton>
 #include <cstdlib>
 
+#include <utility>
+
 Q_LOGGING_CATEGORY(lcWindow, "mousecfg.window", QtWarningMsg)
 
 namespace {
@@ -580,10 +582,30 @@ void MousecfgWidget::OpenLink()
         // Said once per node, not at every replug.
         if (denied != m_noAccessShown) {
             m_noAccessShown = denied;
-            QTimer::singleShot(0, this, [this, denied] { ShowWarning(NoAccessMessage(denied)); });
+            m_noAccessPending = denied;
+            ShowPendingNoAccess();
         }
     }
     StartPoller();
+}
+
+void MousecfgWidget::ShowPendingNoAccess()
+{
+    // Shown over the window, not before it: a box shown while the window is still hidden
+    // ends up beneath it once the window appears.
+    if (m_noAccessPending.isEmpty() || !isVisible())
+        return;
+    QTimer::singleShot(0, this, [this] {
+        const QString denied = std::exchange(m_noAccessPending, QString());
+        if (!denied.isEmpty())
+            ShowWarning(NoAccessMessage(denied));
+    });
+}
+
+void MousecfgWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    ShowPendingNoAccess();
 }
 
 void MousecfgWidget::CloseLink()
@@ -641,6 +663,11 @@ void MousecfgWidget::slotWarning()
     if (m_connectedCount != 0) {
         activateWindow();
         raise();
+        // A message already open (no permission for the mouse) stays in front of the window.
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->raise();
+            box->activateWindow();
+        }
         m_warningShowing = false;
         return;
     }

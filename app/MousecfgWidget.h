@@ -105,6 +105,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private slots:
     void onMouseArrived(const QString& path, bool complete);
@@ -132,6 +133,7 @@ private:
     void StopPoller();
     void RestartLink();
     void OpenLink();
+    void ShowPendingNoAccess();
     void CloseLink();
     void ReloadSettings();
     void RefreshPages();
@@ -201,6 +203,7 @@ private:
     QTimer* m_linkRetry = nullptr;     // the mouse was taken: try again
     QString m_linkProblem;             // "IN USE" / "NO ACCESS" shown in the battery area
     QString m_noAccessShown;           // the node the no-permission message was shown for
+    QString m_noAccessPending;         // that message, waiting for the window to be on screen
     QPointer<TarnGetBatteryThread> m_poller;
     QTimer* m_warningTimer = nullptr;  // one pending connection check, however often it is asked for
     OsdSender* m_osd = nullptr;

@@ -81,6 +81,8 @@ TarnMessageBox::TarnMessageBox(int style, const QString& title, const QString& t
         label->setFont(textFont);
         label->setWordWrap(true);
         label->setTextFormat(Qt::PlainText);
+        // A message may hold a command to type elsewhere: it can be selected and copied.
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
     m_label1->setStyleSheet(QStringLiteral("color:white;"));
     m_label2->setStyleSheet(QStringLiteral("color:rgb(200,200,200);"));

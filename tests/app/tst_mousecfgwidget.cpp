@@ -160,9 +160,17 @@ void MousecfgWidgetTest::noAccessAndMouseInUse()
     m_mouse->setAccessDenied(true);
     {
         MousecfgWidget window;
+        bool overHiddenWindow = false;
+        TarnMessageBox::SetAnswerHook([&](TarnMessageBox& box) {
+            // A box shown before the window would end up beneath it once the window appears.
+            overHiddenWindow |= !window.isVisible();
+            m_boxes << box.text1();
+            return m_answer;
+        });
         QCOMPARE(window.batteryText(), QStringLiteral("NO ACCESS"));
         // Said once, with the udev rule; a write says it again instead of "Send data failed".
         QTRY_COMPARE(m_boxes.size(), 1);
+        QVERIFY(!overHiddenWindow);
         QVERIFY(m_boxes[0].contains(QLatin1String("70-mousecfg.rules")));
         QVERIFY(MouseSession::instance().setReportRate(-1, 2).ok);
         window.onApply();
@@ -172,6 +180,10 @@ void MousecfgWidgetTest::noAccessAndMouseInUse()
     }
     m_mouse->setAccessDenied(false);
     m_boxes.clear();
+    TarnMessageBox::SetAnswerHook([this](TarnMessageBox& box) {
+        m_boxes << box.text1();
+        return m_answer;
+    });
 
     // Another program has the mouse: the window waits for it, then links.
     auto other = std::make_unique<DeviceLock>(
