@@ -25,6 +25,7 @@ public:
 
 private:
     void onEvents();
+    bool takeEvents(bool queuedOnly);  // true when the window in front changed
     quint32 intern(const char* name) const;
     QStringList windowClass(quint32 window) const;
     QString executableOf(quint32 window, qint64& pidOut) const;

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <cstdlib>
 #include <cstring>
 #include <xcb/xcb.h>
@@ -67,24 +68,37 @@ quint32 X11FrontWindowSource::intern(const char* name) const
     return reply ? reply->atom : 0;
 }
 
-void X11FrontWindowSource::onEvents()
+bool X11FrontWindowSource::takeEvents(bool queuedOnly)
 {
     bool changed = false;
-    while (xcb_generic_event_t* event = xcb_poll_for_event(m_connection)) {
+    while (xcb_generic_event_t* event = queuedOnly ? xcb_poll_for_queued_event(m_connection)
+                                                    : xcb_poll_for_event(m_connection)) {
         if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
             const auto* p = reinterpret_cast<xcb_property_notify_event_t*>(event);
             changed |= p->window == m_root && p->atom == m_activeAtom;
         }
         std::free(event);
     }
+    return changed;
+}
+
+void X11FrontWindowSource::onEvents()
+{
+    if (!m_connection)
+        return;
+    bool changed = takeEvents(false);
     if (xcb_connection_has_error(m_connection)) {
         // The display went away: nothing more to follow.
         m_notifier->setEnabled(false);
         return;
     }
-    // One signal for a burst of events; the receiver ignores a window it has seen.
-    if (changed)
+    // One signal for a burst of events; the receiver ignores a window it has seen. Reading
+    // the window's class and pid waits for replies, and events that came with them sit in
+    // xcb's queue without the socket waking us again: they are taken here.
+    while (changed) {
         emit FrontWindowSignal(frontWindow());
+        changed = takeEvents(true);
+    }
 }
 
 FrontWindow X11FrontWindowSource::frontWindow() const
@@ -93,7 +107,8 @@ FrontWindow X11FrontWindowSource::frontWindow() const
     if (!m_connection || !m_activeAtom)
         return front;
     Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        m_connection, xcb_get_property(m_connection, 0, m_root, m_activeAtom, XCB_ATOM_WINDOW, 0, 1), nullptr));
+        m_connection, xcb_get_property(m_connection, 0, m_root, m_activeAtom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1), nullptr));
+    // Window managers store a WINDOW; a CARDINAL (as xprop writes it) names the window as well.
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4)
         return front;
     front.id = *static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
@@ -171,5 +186,7 @@ QStringList X11FrontWindowSource::runningClasses() const
             classes << name;
     }
     classes.sort(Qt::CaseInsensitive);
+    // Events that arrived with these replies wait in xcb's queue: take them on the next turn.
+    QTimer::singleShot(0, const_cast<X11FrontWindowSource*>(this), &X11FrontWindowSource::onEvents);
     return classes;
 }

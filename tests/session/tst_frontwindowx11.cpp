@@ -24,7 +24,7 @@ private slots:
 
 private:
     xcb_window_t createWindow(const QByteArray& instanceAndClass);
-    void activate(xcb_window_t window);
+    void activate(xcb_window_t window, xcb_atom_t type = XCB_ATOM_WINDOW);
     xcb_atom_t atom(const char* name);
 
     QProcess m_xvfb;
@@ -93,9 +93,9 @@ xcb_window_t TestFrontWindowX11::createWindow(const QByteArray& instanceAndClass
     return w;
 }
 
-void TestFrontWindowX11::activate(xcb_window_t window)
+void TestFrontWindowX11::activate(xcb_window_t window, xcb_atom_t type)
 {
-    xcb_change_property(m_x, XCB_PROP_MODE_REPLACE, m_screen->root, atom("_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW, 32, 1,
+    xcb_change_property(m_x, XCB_PROP_MODE_REPLACE, m_screen->root, atom("_NET_ACTIVE_WINDOW"), type, 32, 1,
                         &window);
     xcb_flush(m_x);
 }
@@ -125,6 +125,9 @@ void TestFrontWindowX11::activationSwitchesProfile()
     activate(beta);
     QTRY_COMPARE_WITH_TIMEOUT(int(f.mouse->activeProfile()), 3, 1000);
     QCOMPARE(session.activeSlot(), 3);
+    // Written as a CARDINAL (xprop's way) it names the window all the same.
+    activate(alpha, XCB_ATOM_CARDINAL);
+    QTRY_COMPARE_WITH_TIMEOUT(int(f.mouse->activeProfile()), 2, 1000);
 }
 
 QTEST_GUILESS_MAIN(TestFrontWindowX11)
