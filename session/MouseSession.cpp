@@ -544,7 +544,22 @@ bool MouseSession::renameMacroBindings(const QString& oldName, const QString& ne
                     if (settings == &m_applied)
                         changed.insert(slot);
                 }
-    return storeAppliedSlots(changed);
+    bool saved = storeAppliedSlots(changed);
+    // Stored profiles in no slot keep their buttons too: loaded later, they would name a
+    // macro that is gone.
+    for (const QString& path : m_profiles->storedFiles()) {
+        ProfileRecord profile;
+        LoadProfileFile(profile, path);
+        bool renamed = false;
+        for (ButtonRecord& button : profile.BUTTON_INFO)
+            if (IsMacroBinding(button) && button.macroname == oldName) {
+                button.macroname = newName;
+                renamed = true;
+            }
+        if (renamed)
+            saved = SaveProfileFile(profile, path) && saved;
+    }
+    return saved;
 }
 
 bool MouseSession::unbindMacro(const QString& name)

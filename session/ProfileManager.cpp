@@ -340,6 +340,22 @@ bool ProfileManager::heldBySlot(const QString& name, int except) const
 
 QString ProfileManager::storedPath(const QString& name) const { return ProductProfileFilePath(m_product, name); }
 
+QStringList ProfileManager::storedFiles() const
+{
+    QStringList files;
+    for (const QString& name : m_list) {
+        if (!IsProfileFileNameSafe(name))
+            continue;
+        QStringList paths{ProfileFilePath(name)};
+        if (productUsable())
+            paths << storedPath(name);
+        for (const QString& path : paths)
+            if (QFileInfo::exists(path) && !files.contains(path))
+                files << path;
+    }
+    return files;
+}
+
 bool ProfileManager::productUsable() const { return IsSafeFileName(m_product); }
 
 bool ProfileManager::isStored(const QString& name) const { return m_list.contains(name); }

@@ -38,6 +38,8 @@ public:
     QString product() const { return m_product; }
 
     QStringList storedList() const { return m_list; }
+    // The files of every stored profile that exist, in the slot folder and the product's.
+    QStringList storedFiles() const;
     QString slotName(int slot) const;
     int currentSlot() const;
     QString currentName() const { return slotName(currentSlot()); }

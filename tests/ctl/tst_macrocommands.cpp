@@ -5,6 +5,7 @@
 #include "MacroFile.h"
 #include "MacroNameList.h"
 #include "MouseSession.h"
+#include "ProfileManager.h"
 #include "TestAppDir.h"
 
 #include <QDirIterator>
@@ -337,10 +338,19 @@ void TestMacroCommands::boundMacroFollowsRenameAndDeleteAsks()
     session.current().profiles[1].BUTTON_INFO[kWheelUpRecord].macroname = QStringLiteral("beta");
     QVERIFY(session.store());
     const QVector<MacroBinding> bound{{0, 3}, {1, kWheelUpRecord}, {2, 3}};
+    // A stored profile in no slot: "Profile 5" with the macro, its slot given a new profile.
+    session.current().profiles[4].BUTTON_INFO[3].Fun = kMacroFunction;
+    session.current().profiles[4].BUTTON_INFO[3].macroname = QStringLiteral("beta");
+    QVERIFY(session.store());
+    QVERIFY(session.profileOperation(4, [](ProfileManager& m) { return m.addProfile(); }).ok());
 
     QCOMPARE(Macro({"rename", "beta", "Burst"}).code, 0);
     session.load();
     QVERIFY(session.macroBindings(QStringLiteral("Burst")) == bound);
+    QVERIFY(session.profileOperation(4, [](ProfileManager& m) { return m.pickStored(QStringLiteral("Profile 5")); })
+                .ok());
+    QCOMPARE(session.current().profiles[4].BUTTON_INFO[3].macroname, QStringLiteral("Burst"));
+    QVERIFY(session.profileOperation(4, [](ProfileManager& m) { return m.addProfile(); }).ok());
 
     Run r = Macro({"delete", "Burst"});
     QCOMPARE(r.code, 2);
