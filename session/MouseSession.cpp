@@ -544,19 +544,28 @@ bool MouseSession::renameMacroBindings(const QString& oldName, const QString& ne
                     if (settings == &m_applied)
                         changed.insert(slot);
                 }
-    bool saved = storeAppliedSlots(changed);
     // Stored profiles in no slot keep their buttons too: loaded later, they would name a
     // macro that is gone.
+    const bool saved = storeAppliedSlots(changed);
+    return changeStoredBindings(oldName, [&newName](ButtonRecord& button, int) { button.macroname = newName; })
+           && saved;
+}
+
+bool MouseSession::changeStoredBindings(const QString& name, const std::function<void(ButtonRecord&, int)>& change)
+{
+    bool saved = true;
     for (const QString& path : m_profiles->storedFiles()) {
         ProfileRecord profile;
         LoadProfileFile(profile, path);
-        bool renamed = false;
-        for (ButtonRecord& button : profile.BUTTON_INFO)
-            if (IsMacroBinding(button) && button.macroname == oldName) {
-                button.macroname = newName;
-                renamed = true;
+        bool changed = false;
+        for (int r = 0; r < kButtonCount; ++r) {
+            ButtonRecord& button = profile.BUTTON_INFO[r];
+            if (IsMacroBinding(button) && button.macroname == name) {
+                change(button, r);
+                changed = true;
             }
-        if (renamed)
+        }
+        if (changed)
             saved = SaveProfileFile(profile, path) && saved;
     }
     return saved;
@@ -579,7 +588,9 @@ bool MouseSession::unbindMacro(const QString& name)
                         changed.insert(slot);
                 }
             }
-    return storeAppliedSlots(changed);
+    const bool saved = storeAppliedSlots(changed);
+    return changeStoredBindings(name, [&defaults](ButtonRecord& button, int r) { button = defaults.BUTTON_INFO[r]; })
+           && saved;
 }
 
 EditResult MouseSession::setButton(int slot, int record, const ButtonRecord& button)

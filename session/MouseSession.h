@@ -160,6 +160,8 @@ private:
     void countStore();
 
     // Saves the applied record of every slot in `changed` to its file.
+    // Changes every button of the stored profiles' files that plays the macro name.
+    bool changeStoredBindings(const QString& name, const std::function<void(ButtonRecord&, int)>& change);
     bool storeAppliedSlots(const QSet<int>& changed);
 
     int slotIndex(int slot) const;

@@ -365,6 +365,9 @@ void TestMacroCommands::boundMacroFollowsRenameAndDeleteAsks()
     MakeDefaultProfile(defaults);
     QCOMPARE(session.current().profiles[2].BUTTON_INFO[3].Fun, defaults.BUTTON_INFO[3].Fun);
     QCOMPARE(session.current().profiles[1].BUTTON_INFO[kWheelUpRecord].Fun, defaults.BUTTON_INFO[kWheelUpRecord].Fun);
+    QVERIFY(session.profileOperation(4, [](ProfileManager& m) { return m.pickStored(QStringLiteral("Profile 5")); })
+                .ok());
+    QCOMPARE(session.current().profiles[4].BUTTON_INFO[3].Fun, defaults.BUTTON_INFO[3].Fun);
 }
 
 void TestMacroCommands::exportAddsSuffix()
