@@ -712,7 +712,20 @@ void MousecfgWidget::UpdateConnectionState()
         m_batteryBar->setValue(100);
     }
     UpdateTrayToolTip();
+    RetryAppSwitch();
     update();
+}
+
+void MousecfgWidget::RetryAppSwitch()
+{
+    // A program came to the front while a write ran or the mouse could not take its
+    // profile: it gets it now, if it is still in front.
+    if (!m_appSwitcher || !m_appSwitcher->waiting() || !m_frontWindow || !m_frontWindow->available())
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (m_appSwitcher->waiting())
+            m_appSwitcher->frontWindowChanged(m_frontWindow->frontWindow());
+    });
 }
 
 void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
@@ -848,6 +861,7 @@ quint8 MousecfgWidget::StartWrite(bool writeAll)
     const quint8 result = thread->result();
     delete thread;
     m_writing = false;
+    RetryAppSwitch();
     if (m_statusPending) {
         m_statusPending = false;
         const std::array<quint8, 3> status = m_pendingStatus;

@@ -134,6 +134,7 @@ private:
     void RestartLink();
     void OpenLink();
     void ShowPendingNoAccess();
+    void RetryAppSwitch();
     void CloseLink();
     void ReloadSettings();
     void RefreshPages();

@@ -25,6 +25,8 @@ public:
     virtual bool available() const = 0;
     // The WM_CLASS names of the programs' windows now open, for picking a rule.
     virtual QStringList runningClasses() const = 0;
+    // The window in front now (id 0 when none or unknown).
+    virtual FrontWindow frontWindow() const = 0;
 
 signals:
     void FrontWindowSignal(const FrontWindow& window);

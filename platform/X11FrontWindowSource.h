@@ -21,7 +21,7 @@ public:
     bool available() const override { return m_connection != nullptr; }
     QStringList runningClasses() const override;
     // The window in front now.
-    FrontWindow frontWindow() const;
+    FrontWindow frontWindow() const override;
 
 private:
     void onEvents();

@@ -84,11 +84,16 @@ int AppProfileSwitcher::frontWindowChanged(const FrontWindow& window)
         return kLeaveSlotAsIs;
     m_seen = true;
     m_lastWindow = window.id;
+    m_waiting = false;
     // Our own windows (the busy dialog of a write among them) switch nothing.
     if (window.pid != 0 && window.pid == QCoreApplication::applicationPid())
         return kLeaveSlotAsIs;
     const int slot = MatchSlot(ReadAppRules(), ReadAppRuleDefault(), window);
     if (slot < 0 || slot == MouseSession::instance().activeSlot())
         return kLeaveSlotAsIs;
-    return m_writer(slot) ? slot : kLeaveSlotAsIs;
+    if (m_writer(slot))
+        return slot;
+    m_waiting = true;
+    m_seen = false;
+    return kLeaveSlotAsIs;
 }

@@ -29,9 +29,13 @@ public:
     // between stays, since only a change of the window in front switches. Returns the slot
     // written, or -1.
     int frontWindowChanged(const FrontWindow& window);
+    // A switch the writer could not make (a write under way, no mouse, the mouse asleep)
+    // waits: the window in front announced again makes it.
+    bool waiting() const { return m_waiting; }
 
 private:
     SlotWriter m_writer;
     quint32 m_lastWindow = 0;
     bool m_seen = false;
+    bool m_waiting = false;
 };

@@ -14,6 +14,7 @@ class FakeSource : public FrontWindowSource
 public:
     bool available() const override { return true; }
     QStringList runningClasses() const override { return {QStringLiteral("Steam"), QStringLiteral("XTerm")}; }
+    FrontWindow frontWindow() const override { return {}; }
 };
 } // namespace
 

@@ -104,6 +104,16 @@ void TestAppProfileSwitcher::oneWritePerChange()
     switcher.frontWindowChanged(Window(10, "steam", "Steam"));
     QCOMPARE(writes, (QVector<int>{2, 1, 2}));
     QCOMPARE(session.activeSlot(), 2);
+
+    // A switch the mouse could not take waits for the same window to be announced again.
+    bool busy = true;
+    AppProfileSwitcher waiting([&](int slot) { return !busy && session.selectSlot(slot); });
+    waiting.frontWindowChanged(Window(11, "xterm", "XTerm"));
+    QVERIFY(waiting.waiting());
+    busy = false;
+    waiting.frontWindowChanged(Window(11, "xterm", "XTerm"));
+    QVERIFY(!waiting.waiting());
+    QCOMPARE(session.activeSlot(), 1);
 }
 
 void TestAppProfileSwitcher::batteryWarnings_data()
