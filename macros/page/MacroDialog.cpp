@@ -957,6 +957,7 @@ void MacroDialog::importMacros()
         return;
     QDir().mkpath(MacroFolder());
     bool refused = false;
+    QStringList failed;
     for (const QString& path : paths) {
         const QString base = QFileInfo(path).completeBaseName();
         if (!IsSafeFileName(base)) {
@@ -964,8 +965,11 @@ void MacroDialog::importMacros()
             continue;
         }
         const QString target = MacroFilePath(base);
-        if (!QFileInfo::exists(target))
-            QFile::copy(path, target);
+        // A macro whose file could not be copied is not listed: it would have nothing to play.
+        if (!QFileInfo::exists(target) && !QFile::copy(path, target)) {
+            failed << target;
+            continue;
+        }
         // A macro already listed is not listed twice.
         if (!ContainsMacroName(base))
             ::AddMacroName(base);
@@ -973,6 +977,10 @@ void MacroDialog::importMacros()
     ReloadMacroList();
     if (refused)
         acceptName(QString());
+    if (!failed.isEmpty())
+        TarnMessageBox::Show(TarnMessageBox::Warning, QObject::tr("Warning"),
+                             QObject::tr("THE MACRO COULD NOT BE SAVED AS %1.").arg(failed.join(QStringLiteral(", "))),
+                             QString(), this);
 }
 
 void MacroDialog::exportMacros()
@@ -1008,12 +1016,37 @@ void MacroDialog::exportMacros()
     if (dirs.isEmpty() || dirs.first().isEmpty())
         return;
     const QDir dir(dirs.first());
+    QStringList names;
+    QStringList existing;
     for (int row = 0; row < m_list->count(); ++row) {
         const QListWidgetItem* item = m_list->item(row);
         if (item->checkState() != Qt::Checked || !IsSafeFileName(item->text()))
             continue;
-        QFile::copy(MacroFilePath(item->text()), dir.filePath(item->text() + QStringLiteral(".MSMACRO")));
+        names << item->text();
+        const QString file = item->text() + QStringLiteral(".MSMACRO");
+        if (QFileInfo::exists(dir.filePath(file)))
+            existing << file;
     }
+    // Files of the same names in the folder are replaced only when the user says so, and a
+    // copy that could not be written is said, not passed over.
+    if (!existing.isEmpty()
+        && TarnMessageBox::Show(TarnMessageBox::Question, QObject::tr("Warning"),
+                                existing.size() == 1
+                                    ? QObject::tr("%1 already exists. Replace it?").arg(existing.first())
+                                    : QObject::tr("%1 already exist. Replace them?").arg(existing.join(QStringLiteral(", "))),
+                                QString(), this)
+               != 1)
+        return;
+    QStringList failed;
+    for (const QString& name : names) {
+        const QString target = dir.filePath(name + QStringLiteral(".MSMACRO"));
+        if (!ExportMacroFile(name, target))
+            failed << target;
+    }
+    if (!failed.isEmpty())
+        TarnMessageBox::Show(TarnMessageBox::Warning, QObject::tr("Warning"),
+                             QObject::tr("THE MACRO COULD NOT BE SAVED AS %1.").arg(failed.join(QStringLiteral(", "))),
+                             QString(), this);
 }
 
 void MacroDialog::gunSet()

@@ -1213,6 +1213,10 @@ Install the udev rule 70-mousecfg.rules once, then plug the mouse in again:
         <source>Every other profile is in another slot; add a profile before deleting this one.</source>
         <translation>Every other profile is in another slot; add a profile before deleting this one.</translation>
     </message>
+    <message>
+        <source>%1 already exist. Replace them?</source>
+        <translation>%1 already exist. Replace them?</translation>
+    </message>
 </context>
 <context>
     <name>TarnBtnWindow</name>

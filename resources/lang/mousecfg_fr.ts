@@ -1213,6 +1213,10 @@ Installez une fois la règle udev 70-mousecfg.rules, puis rebranchez la souris :
         <source>Every other profile is in another slot; add a profile before deleting this one.</source>
         <translation>Tous les autres profils occupent un autre emplacement ; ajoutez un profil avant de supprimer celui-ci.</translation>
     </message>
+    <message>
+        <source>%1 already exist. Replace them?</source>
+        <translation>%1 existent déjà. Les remplacer ?</translation>
+    </message>
 </context>
 <context>
     <name>TarnBtnWindow</name>

@@ -1280,6 +1280,20 @@ void TestMacroDialog::batchImportExport()
     QCOMPARE(m_fileAsks.last(), MacroDialog::FileDialogKind::Directory);
     QCOMPARE(QDir(m_app->file("exported")).entryList(QDir::Files), QStringList{"fresh.MSMACRO"});
     QCOMPARE(m_app->read("exported/fresh.MSMACRO"), m_app->read("Configs/MacroDB/fresh.MSMACRO"));
+    // Again into the same folder: asked once for what is there; no means nothing changes.
+    list->item(0)->setCheckState(Qt::Checked);
+    m_app->write("exported/fresh.MSMACRO", "old");
+    m_messages.clear();
+    m_answer = 0;
+    click(child<QWidget>(*page, "exportButton"));
+    QCOMPARE(m_messages, QStringList{"fresh.MSMACRO already exists. Replace it?"});
+    QCOMPARE(m_app->read("exported/fresh.MSMACRO"), QByteArray("old"));
+    QCOMPARE(QDir(m_app->file("exported")).entryList(QDir::Files), QStringList{"fresh.MSMACRO"});
+    m_answer = 1;
+    click(child<QWidget>(*page, "exportButton"));
+    QCOMPARE(m_app->read("exported/fresh.MSMACRO"), m_app->read("Configs/MacroDB/fresh.MSMACRO"));
+    QCOMPARE(QDir(m_app->file("exported")).entryList(QDir::Files), (QStringList{"fresh.MSMACRO", "kept.MSMACRO"}));
+    list->item(0)->setCheckState(Qt::Unchecked);
 
     clickBox(child<QCheckBox>(*page, "batchBox"));
     QVERIFY(!page->batchMode());
