@@ -38,6 +38,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <utility>
+
 #include <algorithm>
 #include <memory>
 
@@ -627,7 +629,7 @@ bool MacroDialog::listHasRows() const
     return m_list->count() > 0;
 }
 
-void MacroDialog::SaveMacroFile(const QString& name)
+bool MacroDialog::SaveMacroFile(const QString& name)
 {
     MacroData data;
     data.settings.DefaultDelay = m_defaultDelayEdit->text().toInt();
@@ -635,9 +637,16 @@ void MacroDialog::SaveMacroFile(const QString& name)
     data.settings.LoopType = loopTypeFromControls();
     data.settings.LoopTime = m_loopTimeEdit->text().toInt();
     data.events = m_table->events();
-    ::SaveMacroFile(name, data);
+    if (!::SaveMacroFile(name, data)) {
+        // The recording stays on the page, unsaved, and the user knows it.
+        TarnMessageBox::Show(TarnMessageBox::Warning, QObject::tr("Warning"),
+                             QObject::tr("THE MACRO COULD NOT BE SAVED AS %1.").arg(MacroFilePath(name)), QString(),
+                             this);
+        return false;
+    }
     if (name == m_currentName)
         m_dirty = false;
+    return true;
 }
 
 int MacroDialog::loopTypeFromControls() const
@@ -826,8 +835,13 @@ void MacroDialog::newMacro()
     resetSettingsControls();
     m_table->clearEvents();
     m_loading = false;
-    m_currentName = name;
-    SaveMacroFile(name);
+    const QString previous = std::exchange(m_currentName, name);
+    if (!SaveMacroFile(name)) {
+        // No file, no new macro: the page shows the one selected before.
+        m_currentName = previous;
+        LoadMacroFile();
+        return;
+    }
     addMacroToList(name);
     m_nameEdit->setText(name);
     m_dirty = false;

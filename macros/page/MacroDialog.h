@@ -66,7 +66,7 @@ public:
     static QString UnusedMacroFileName(const QString& base);
 
     // Macro operations on the page's table and controls.
-    void SaveMacroFile(const QString& name);
+    bool SaveMacroFile(const QString& name);  // false: not written, and said so
     void LoadMacroFile();
     void ReloadMacroList();
     void InsertButtonEvent(int position, bool release, int row = -1);

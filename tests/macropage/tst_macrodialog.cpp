@@ -928,6 +928,16 @@ void TestMacroDialog::newMacro()
     QVERIFY(LoadMacroFile("name_3", data));
     QCOMPARE(data.settings.DefaultDelay, 10);
     QCOMPARE(data.settings.LoopTime, 1);
+
+    // No file can be written: said, and no macro without a file is listed.
+    QVERIFY(QDir(m_app->file("Configs/MacroDB")).removeRecursively());
+    m_app->write("Configs/MacroDB", "a file where the folder was");
+    m_messages.clear();
+    click(child<QWidget>(*page, "newButton"));
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(m_messages[0].startsWith(QLatin1String("THE MACRO COULD NOT BE SAVED AS ")), qPrintable(m_messages[0]));
+    QCOMPARE(MacroNames(), (QStringList{"name_1", "name_2", "name_3"}));
+    QCOMPARE(page->currentName(), QStringLiteral("name_3"));
 }
 
 void TestMacroDialog::newRefusedAtFiftyMacros()
