@@ -3,10 +3,8 @@
 // 1000 Hz (the poller reads every one of them and skips it). Only the poller's own thread
 // is counted, not the thread that plays the moving hand.
 //   bench_poller [SECONDS]   (default 20 per case)
-#include "HidTransport.h"
+#include "BenchMouse.h"
 #include "TarnGetBatteryThread.h"
-#include "VirtualHidBackend.h"
-#include "VirtualMouse.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -55,17 +53,12 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const int seconds = argc > 1 ? qMax(1, atoi(argv[1])) : 20;
 
-    auto mouse = std::make_shared<VirtualMouse>(QString());
-    VirtualHidBackend backend(mouse);
-    SetHidBackend(&backend);
-    HidTransport& transport = HidTransport::instance();
-    transport.BuildDeviceTable();
-    transport.EnumerateDevices();
-    transport.OpenDevice(transport.table().entries[0].name);
-    if (!transport.hasControlHandle()) {
+    BenchMouse link;
+    if (!link.open()) {
         std::fprintf(stderr, "the virtual mouse did not open\n");
         return 1;
     }
+    VirtualMouse* mouse = link.mouse.get();
 
     const double idle = PollerCpu(app, seconds);
     std::printf("poller, mouse still:       %7.2f ms CPU over %d s = %6.2f ms per minute\n", idle * 1000, seconds,
@@ -78,8 +71,5 @@ int main(int argc, char** argv)
     mouse->stopMovement();
     std::printf("poller, movement 1000 Hz:  %7.2f ms CPU over %d s = %5.2f %% of a core (%d movement reports)\n",
                 moving * 1000, seconds, moving * 100 / seconds, sent);
-
-    transport.CloseDevice();
-    SetHidBackend(nullptr);
     return 0;
 }

@@ -1,36 +1,24 @@
 // Prints, against a virtual mouse that answers at once: the wall time of a full write
 // with 0 and with 12 macros, its exchanges, and the ratio to the floor set by the
-// protocol's fixed waits (10 ms after each write, 50 ms per macro); then the CPU time
-// the poller spends per minute while the mouse is idle. Before each write the files hold
-// the settings, as after the start-up load, except the profiles a line names as edited:
-// the write's save stores those.
+// protocol's fixed waits (10 ms after each write, 50 ms per macro); bench_poller measures
+// the poller. Before each write the files hold the settings, as after the start-up load,
+// except the profiles a line names as edited: the write's save stores those.
 #include "AppPaths.h"
+#include "BenchMouse.h"
 #include "ConfigFiles.h"
 #include "Descriptor.h"
 #include "HidTransport.h"
 #include "MacroFile.h"
 #include "MouseSession.h"
 #include "ProfileWriter.h"
-#include "TarnGetBatteryThread.h"
-#include "VirtualHidBackend.h"
-#include "VirtualMouse.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstdio>
-#include <ctime>
 
 namespace {
-
-double CpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return ts.tv_sec + ts.tv_nsec / 1e9;
-}
 
 SettingsRecord WithMacros(int macros)
 {
@@ -94,31 +82,12 @@ int main(int argc, char** argv)
     descriptor.close();
     ReadButtonMatrix(ButtonMatrix());
 
-    auto mouse = std::make_shared<VirtualMouse>(QString());
-    VirtualHidBackend backend(mouse);
-    SetHidBackend(&backend);
-    HidTransport& transport = HidTransport::instance();
-    transport.BuildDeviceTable();
-    transport.EnumerateDevices();
-    transport.OpenDevice(transport.table().entries[0].name);
+    BenchMouse link;
 
     TimeWrite("full write, 0 macros", 0);
     TimeWrite("full write, 12 macros", 12);
     TimeWrite("full write, 0 macros, 1 profile edited", 0, 1);
     TimeWrite("full write, 0 macros, 5 profiles edited", 0, 5);
 
-    const int seconds = argc > 1 ? qMax(1, atoi(argv[1])) : 10;
-    TarnGetBatteryThread poller;
-    const double before = CpuSeconds();
-    poller.start();
-    QTimer::singleShot(seconds * 1000, &app, &QCoreApplication::quit);
-    app.exec();
-    poller.stop();
-    poller.wait();
-    const double cpu = CpuSeconds() - before;
-    std::printf("poller idle: %.2f ms CPU over %d s = %.2f ms CPU per minute\n", cpu * 1000, seconds,
-                cpu * 1000 * 60 / seconds);
-    transport.CloseDevice();
-    SetHidBackend(nullptr);
     return 0;
 }
