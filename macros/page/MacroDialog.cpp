@@ -629,6 +629,13 @@ bool MacroDialog::listHasRows() const
     return m_list->count() > 0;
 }
 
+void MacroDialog::warnBindingsNotStored()
+{
+    // The buttons changed here, but a profile file still names the old macro: the user is told.
+    TarnMessageBox::Show(TarnMessageBox::Warning, QObject::tr("Warning"), QObject::tr("Cannot write the settings files."),
+                         QString(), this);
+}
+
 bool MacroDialog::SaveMacroFile(const QString& name)
 {
     MacroData data;
@@ -867,7 +874,8 @@ void MacroDialog::deleteMacro()
         return;
     RemoveMacroName(name);
     DeleteMacroFile(name);
-    session.unbindMacro(name);
+    if (!session.unbindMacro(name))
+        warnBindingsNotStored();
     if (!bindings.isEmpty())
         emit BindingsChangedSignal();
     m_currentName.clear();
@@ -925,7 +933,8 @@ void MacroDialog::changeName()
     RenameMacroName(old, name);
     // The buttons that played the macro play it under its new name, applied or not.
     const bool bound = !MouseSession::instance().macroBindings(old).isEmpty();
-    MouseSession::instance().renameMacroBindings(old, name);
+    if (!MouseSession::instance().renameMacroBindings(old, name))
+        warnBindingsNotStored();
     if (bound)
         emit BindingsChangedSignal();
     item->setText(name);

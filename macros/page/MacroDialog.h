@@ -67,6 +67,7 @@ public:
 
     // Macro operations on the page's table and controls.
     bool SaveMacroFile(const QString& name);  // false: not written, and said so
+    void warnBindingsNotStored();
     void LoadMacroFile();
     void ReloadMacroList();
     void InsertButtonEvent(int position, bool release, int row = -1);
