@@ -44,6 +44,13 @@ public:
 
     QString appDir() const { return m_dir.path(); }
     QString uniqueName(const char* prefix) { return QString::fromLatin1(prefix) + QString::number(++m_serial); }
+    // Points MOUSECFG_APP_DIR at an application directory no input used before; its path.
+    QString useFreshAppDir()
+    {
+        const QString dir = appDir() + QLatin1Char('/') + uniqueName("app");
+        qputenv("MOUSECFG_APP_DIR", dir.toLocal8Bit());
+        return dir;
+    }
 
     static bool writeFile(const QString& path, const QByteArray& bytes)
     {

@@ -10,8 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     fuzz::Environment& env = fuzz::Environment::instance();
     // A fresh application directory per input: Config.ini's path never repeats.
-    const QString dir = env.appDir() + QLatin1Char('/') + env.uniqueName("app");
-    qputenv("MOUSECFG_APP_DIR", dir.toLocal8Bit());
+    const QString dir = env.useFreshAppDir();
     env.installShippedDescriptor();
     FUZZ_CHECK(fuzz::Environment::writeFile(ConfigIniPath(), fuzz::Bytes(data, size)), "input written");
 

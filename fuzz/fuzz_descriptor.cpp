@@ -8,8 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size > fuzz::kMaxInput)
         return 0;
     fuzz::Environment& env = fuzz::Environment::instance();
-    const QString dir = env.appDir() + QLatin1Char('/') + env.uniqueName("app");
-    qputenv("MOUSECFG_APP_DIR", dir.toLocal8Bit());
+    const QString dir = env.useFreshAppDir();
     FUZZ_CHECK(fuzz::Environment::writeFile(DescriptorPath(), fuzz::Bytes(data, size)), "input written");
 
     const int buttons = DescriptorButtonCount();
